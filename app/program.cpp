@@ -1,0 +1,77 @@
+#include "app/program.h"
+
+#include "app/frminfo.h"
+#include "app/frmkiesbasis.h"
+#include "app/frmmecenaat1.h"
+#include "app/mdiform2.h"
+#include "app/processend.h"
+#include "board/pictures.h"
+#include "board/screen.h"
+#include "exercises100/frmtabulonmin.h"
+#include "exercises100/frmtabulonplus.h"
+#include "exercises100/frmtabulonzoek.h"
+#include "exercises100/frmtabulonzoek2.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace getalveld {
+
+namespace {
+
+std::function<void()> &processEnd()
+{
+    static std::function<void()> end;
+    return end;
+}
+
+// How each screen is made; a screen is created the first time it is shown.
+void registerScreens(Forms &f)
+{
+    f.registerScreen(QStringLiteral("frmmecenaat1"), [] { return new frmmecenaat1; });
+    f.registerScreen(QStringLiteral("frmkiesbasis"), [] { return new frmkiesbasis; });
+    f.registerScreen(QStringLiteral("frminfo"), [] { return new frminfo; });
+    f.registerScreen(QStringLiteral("frmtabulonzoek"), [] { return new frmtabulonzoek; });
+    f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
+    f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
+    f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
+}
+
+} // namespace
+
+QWidget *startProgram()
+{
+    loadBundledFonts();
+    QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
+
+    // A second start in the same process begins afresh.
+    Forms &f = forms();
+    QWidget *old = f.mainFrame();
+    f.clear();
+    delete old;
+
+    registerScreens(f);
+    auto *frame = new MDIForm2;
+    f.setMainFrame(frame);
+    frame->showMaximized();
+    frame->MDIForm_Load();
+    return frame;
+}
+
+void setProcessEnd(std::function<void()> end)
+{
+    processEnd() = std::move(end);
+}
+
+void endProcess()
+{
+    if (processEnd()) {
+        processEnd()();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace getalveld

@@ -1,0 +1,354 @@
+#include "board/controls.h"
+
+#include "board/geometry.h"
+#include "board/pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace getalveld {
+
+QString arrayName(const QString &name, int index)
+{
+    return name + u'(' + QString::number(index) + u')';
+}
+
+QFont screenFont(const QString &family, qreal points, bool bold)
+{
+    QFont font(resolveFontFamily(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QString displayText(const QString &caption)
+{
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour)
+{
+    QPalette pal = widget->palette();
+    const QColor c = bgr(colour);
+    if (pal.color(QPalette::Active, role) == c && pal.color(QPalette::Disabled, role) == c)
+        return;
+    pal.setColor(QPalette::All, role, c);
+    widget->setPalette(pal);
+}
+
+static bool releasedInside(QWidget *w, QMouseEvent *event)
+{
+    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+}
+
+Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAutoFillBackground(true);
+    setRoleColour(this, QPalette::Window, m_back);
+    setRoleColour(this, QPalette::WindowText, m_fore);
+    applyAlignment();
+}
+
+Label *Label::look(quint32 back, quint32 fore, const QString &family, qreal points, bool bold, Align align)
+{
+    setBackColor(back);
+    setForeColor(fore);
+    setFont(screenFont(family, points, bold));
+    m_align = align;
+    applyAlignment();
+    return this;
+}
+
+void Label::applyAlignment()
+{
+    Qt::Alignment a = m_align == Align::Left ? Qt::AlignLeft : m_align == Align::Right ? Qt::AlignRight
+                                                                                      : Qt::AlignHCenter;
+    setAlignment(a | (m_vcentre ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    setText(displayText(caption));
+}
+
+void Label::setBackColor(quint32 colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    setRoleColour(this, QPalette::Window, colour);
+}
+
+void Label::setForeColor(quint32 colour)
+{
+    if (colour == m_fore)
+        return;
+    m_fore = colour;
+    setRoleColour(this, QPalette::WindowText, colour);
+}
+
+void Label::setBorder(bool on)
+{
+    m_border = on;
+    setContentsMargins(on ? 1 : 0, on ? 1 : 0, on ? 1 : 0, on ? 1 : 0);
+    update();
+}
+
+void Label::setVerticallyCentred(bool on)
+{
+    m_vcentre = on;
+    applyAlignment();
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && releasedInside(this, event);
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->position().toPoint());
+    QLabel::mouseMoveEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (m_border) {
+        QPainter p(this);
+        p.setPen(QColor(32, 32, 32));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+CommandButton::CommandButton(QWidget *parent, const QString &name, const QRect &geometry)
+    : QAbstractButton(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    setText(displayText(caption));
+    update();
+}
+
+void CommandButton::setBackColor(quint32 colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+}
+
+void CommandButton::setForeColor(quint32 colour)
+{
+    if (colour == m_fore)
+        return;
+    m_fore = colour;
+    update();
+}
+
+void CommandButton::setPicture(const QString &name)
+{
+    m_picture = name;
+    update();
+}
+
+void CommandButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->position().toPoint());
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect r = rect();
+    const bool down = isDown();
+    QColor back = bgr(m_back);
+    if (underMouse() && !down)
+        back = back.lighter(112);
+    p.fillRect(r, back);
+
+    // A raised bevel that sinks while pressed, as a child expects a button to do.
+    const QColor light = down ? QColor(60, 60, 60) : QColor(255, 255, 255);
+    const QColor dark = down ? QColor(255, 255, 255) : QColor(60, 60, 60);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(light);
+    p.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
+    p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
+    p.setPen(dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const int shift = down ? 1 : 0;
+    QRect content = r.adjusted(3 + shift, 3 + shift, -3 + shift, -3 + shift);
+    const QString caption = text();
+    const QFontMetrics fm(font());
+    const int textHeight = caption.isEmpty() ? 0 : fm.boundingRect(content, Qt::TextWordWrap, caption).height();
+    if (!m_picture.isEmpty()) {
+        const int side = qMax(8, qMin(content.width(), content.height() - textHeight));
+        const QRect iconRect(content.center().x() - side / 2 + 1, content.top() + (content.height() - textHeight - side) / 2, side, side);
+        p.drawPixmap(iconRect, getalveld::picture(m_picture, iconRect.size(), devicePixelRatioF()));
+        content.setTop(iconRect.bottom());
+    }
+    if (!caption.isEmpty()) {
+        p.setPen(bgr(m_fore));
+        p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    }
+    if (hasFocus()) {
+        QPen pen(QColor(0, 0, 0));
+        pen.setStyle(Qt::DotLine);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+Shape::Shape(QWidget *parent, const QString &name, const QRect &geometry, quint32 colour, ShapeKind kind)
+    : QWidget(parent), m_back(colour), m_kind(kind)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setBackColor(quint32 colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setBrush(bgr(m_back));
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (m_kind == ShapeKind::RoundedRectangle) {
+        const qreal radius = qMin(r.width(), r.height()) / 6.0;
+        p.drawRoundedRect(r, radius, radius);
+    } else {
+        p.drawRect(r);
+    }
+}
+
+Image::Image(QWidget *parent, const QString &name, const QRect &geometry, const QString &picture)
+    : QWidget(parent), m_picture(picture)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void Image::setPicture(const QString &name)
+{
+    m_picture = name;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isEmpty())
+        return;
+    QPainter p(this);
+    p.drawPixmap(rect(), getalveld::picture(m_picture, size(), devicePixelRatioF()));
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && releasedInside(this, event);
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void Frame::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void Frame::setBackColor(quint32 colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+}
+
+void Frame::setForeColor(quint32 colour)
+{
+    if (colour == m_fore)
+        return;
+    m_fore = colour;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), bgr(m_back));
+    const QFontMetrics fm(font());
+    const int half = fm.height() / 2;
+    const QRect box = rect().adjusted(0, half, -1, -1);
+    p.setPen(bgr(m_back).darker(160));
+    p.drawRect(box);
+    p.setPen(bgr(m_back).lighter(140));
+    p.drawRect(box.adjusted(1, 1, 1, 1));
+    if (!m_caption.isEmpty()) {
+        const QRect textRect(8, 0, fm.horizontalAdvance(m_caption) + 6, fm.height());
+        p.fillRect(textRect, bgr(m_back));
+        p.setPen(bgr(m_fore));
+        p.drawText(textRect, Qt::AlignCenter, m_caption);
+    }
+}
+
+} // namespace getalveld

@@ -1,0 +1,182 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace getalveld {
+
+// The controls every screen is built from. Each one carries its name as objectName and
+// exposes `caption`, `backColor` and `foreColor` (0x00BBGGRR) as Qt properties, which is
+// what the tests and outside checks read.
+
+QString arrayName(const QString &name, int index); // "lbltabulon(47)"
+QFont screenFont(const QString &family, qreal points, bool bold = false);
+// Display text of a caption: a carriage return + line feed is one line break.
+QString displayText(const QString &caption);
+
+enum class Align { Left, Centre, Right };
+
+class Label : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+
+public:
+    Label(QWidget *parent, const QString &name, const QRect &geometry);
+
+    // Chained set-up, in the order the designs list a label's look.
+    Label *look(quint32 back, quint32 fore, const QString &family, qreal points, bool bold = false,
+                Align align = Align::Centre);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    quint32 backColor() const { return m_back; }
+    void setBackColor(quint32 colour);
+    quint32 foreColor() const { return m_fore; }
+    void setForeColor(quint32 colour);
+    void setBorder(bool on);
+    // Cells keep their text in the middle of the box; other labels start at the top.
+    void setVerticallyCentred(bool on);
+    // Pointer movement without a button pressed is reported only where someone listens.
+    void reportMouseMoves() { setMouseTracking(true); }
+
+signals:
+    void clicked();
+    void mouseMoved(QPoint pos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void applyAlignment();
+    QString m_caption;
+    quint32 m_back = 0x00FFFFFF;
+    quint32 m_fore = 0x00000000;
+    Align m_align = Align::Centre;
+    bool m_vcentre = false;
+    bool m_border = false;
+    bool m_pressed = false;
+};
+
+// A command button in graphical style: its background colour, a picture above the caption.
+class CommandButton : public QAbstractButton
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+
+public:
+    CommandButton(QWidget *parent, const QString &name, const QRect &geometry);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    quint32 backColor() const { return m_back; }
+    void setBackColor(quint32 colour);
+    quint32 foreColor() const { return m_fore; }
+    void setForeColor(quint32 colour);
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &name);
+    void reportMouseMoves() { setMouseTracking(true); }
+
+    QSize sizeHint() const override { return size(); }
+
+signals:
+    void mouseMoved(QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+    QString m_picture;
+    quint32 m_back = 0x00C0C0C0;
+    quint32 m_fore = 0x00000000;
+};
+
+enum class ShapeKind { Rectangle, RoundedRectangle };
+
+// A filled shape: decoration only, clicks pass through it to what lies beneath.
+class Shape : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
+
+public:
+    Shape(QWidget *parent, const QString &name, const QRect &geometry, quint32 colour,
+          ShapeKind kind = ShapeKind::Rectangle);
+    quint32 backColor() const { return m_back; }
+    void setBackColor(quint32 colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    quint32 m_back;
+    ShapeKind m_kind;
+};
+
+// A picture from the catalogue, stretched over its rectangle; it can take clicks.
+class Image : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+
+public:
+    Image(QWidget *parent, const QString &name, const QRect &geometry, const QString &picture);
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &name);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_picture;
+    bool m_pressed = false;
+};
+
+// A frame with a caption in its border. Its Enabled flag gates every control inside it;
+// a disabled frame keeps its colours, so the pupil sees no greyed-out chart.
+class Frame : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+
+public:
+    Frame(QWidget *parent, const QString &name, const QRect &geometry);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    quint32 backColor() const { return m_back; }
+    void setBackColor(quint32 colour);
+    quint32 foreColor() const { return m_fore; }
+    void setForeColor(quint32 colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_caption;
+    quint32 m_back = 0x00C0C0C0;
+    quint32 m_fore = 0x00000000;
+};
+
+// Sets a colour role for every colour group, so that disabled controls look as enabled ones.
+void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour);
+
+} // namespace getalveld

@@ -1,0 +1,93 @@
+#include "board/exerciselayout.h"
+
+#include "board/geometry.h"
+
+namespace getalveld {
+
+namespace {
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+constexpr quint32 scoreBack = 0x00FFC0C0;
+
+Label *scoreLabel(QWidget *screen, const QString &name, int left, int top, int width, quint32 fore, Align align)
+{
+    return (new Label(screen, name, twipsRect(left, top, width, 375)))
+        ->look(scoreBack, fore, sansSerif, 13.5, true, align);
+}
+} // namespace
+
+ScoreBlock::ScoreBlock(QWidget *screen)
+{
+    lbljuist2 = scoreLabel(screen, QStringLiteral("lbljuist2"), 7200, 0, 1575, 0x00008000, Align::Right);
+    lbljuist = scoreLabel(screen, QStringLiteral("lbljuist"), 8880, 0, 855, 0x00008000, Align::Centre);
+    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, 0x000000FF, Align::Right);
+    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, 0x000000FF, Align::Centre);
+    Label1 = scoreLabel(screen, QStringLiteral("Label1"), 7200, 720, 1575, 0x00FF0000, Align::Right);
+    lblhelp = scoreLabel(screen, QStringLiteral("lblhelp"), 8880, 720, 855, 0x00FF0000, Align::Centre);
+    lbljuist2->setCaption(QStringLiteral("juist :"));
+    lblfout2->setCaption(QStringLiteral("fout :"));
+    Label1->setCaption(QStringLiteral("hulp :"));
+}
+
+void ScoreBlock::zero()
+{
+    wrongCount = 0;
+    show(lblfout, 0);
+    correctCount = 0;
+    show(lbljuist, 0);
+    helpCount = 0;
+    show(lblhelp, 0);
+}
+
+TopBand::TopBand(QWidget *screen)
+{
+    Shape1 = new Shape(screen, QStringLiteral("Shape1"), twipsRect(0, 0, 12015, 1215), 0x00FFC0C0);
+    ShpHkies1 = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), 1), twipsRect(0, 0, 1215, 1215), 0x00C28585);
+    imgveld1 = new Image(screen, QStringLiteral("imgveld1"), twipsRect(120, 120, 900, 900), QStringLiteral("veld1"));
+}
+
+BottomBand::BottomBand(QWidget *screen, int heightTwips, quint32 colour, int logoTopTwips)
+{
+    Shape2 = new Shape(screen, QStringLiteral("Shape2"), twipsRect(0, 7080, 12015, heightTwips), colour);
+    Image1 = makeLogo(screen, QStringLiteral("Image1"), twipsRect(11280, logoTopTwips, 480, 420));
+}
+
+CommandButton *makeStartButton(QWidget *screen, int leftTwips)
+{
+    auto *button = new CommandButton(screen, QStringLiteral("cmdstart"), twipsRect(leftTwips, 7200, 1335, 615));
+    button->setBackColor(0x00C000C0);
+    button->setPicture(QStringLiteral("start"));
+    button->setToolTip(QStringLiteral("start"));
+    return button;
+}
+
+CommandButton *makeStopButton(QWidget *screen)
+{
+    auto *button = new CommandButton(screen, QStringLiteral("cmdstop"), twipsRect(960, 7200, 1335, 615));
+    button->setBackColor(0x00000080);
+    button->setPicture(QStringLiteral("stop"));
+    button->setToolTip(QStringLiteral("STOP"));
+    return button;
+}
+
+CommandButton *makeHelpButton(QWidget *screen)
+{
+    auto *button = new CommandButton(screen, QStringLiteral("cmdhulp"), twipsRect(10440, 3120, 975, 615));
+    button->setBackColor(0x0080FF80);
+    button->setFont(screenFont(QStringLiteral("Arial"), 14.25));
+    button->setCaption(QStringLiteral("?"));
+    return button;
+}
+
+Image *makeLogo(QWidget *screen, const QString &name, const QRect &geometry)
+{
+    auto *logo = new Image(screen, name, geometry, QStringLiteral("logo"));
+    logo->setToolTip(makerAddress());
+    return logo;
+}
+
+QString makerAddress()
+{
+    return QStringLiteral("getalveld \u2013 vrije software om te oefenen");
+}
+
+} // namespace getalveld

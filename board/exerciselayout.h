@@ -1,0 +1,53 @@
+#pragma once
+
+#include "board/controls.h"
+
+namespace getalveld {
+
+// Pieces of the exercise screens' common layout, built once for every screen that has them.
+
+// The score block at the top right: three counters and their labels.
+class ScoreBlock
+{
+public:
+    explicit ScoreBlock(QWidget *screen);
+
+    void addCorrect() { show(lbljuist, ++correctCount); }
+    void addWrong() { show(lblfout, ++wrongCount); }
+    void addHelp() { show(lblhelp, ++helpCount); }
+    // All three back to 0, as when the screen loads and when the pupil stops.
+    void zero();
+
+    Label *lbljuist2, *lbljuist, *lblfout2, *lblfout, *Label1, *lblhelp;
+    int correctCount = 0, wrongCount = 0, helpCount = 0;
+
+private:
+    static void show(Label *label, int value) { label->setCaption(QString::number(value)); }
+};
+
+// The top band with the icon square and the small chart picture on its left end.
+struct TopBand
+{
+    explicit TopBand(QWidget *screen);
+    Shape *Shape1;
+    Shape *ShpHkies1; // "ShpHkies(1)"
+    Image *imgveld1;
+};
+
+// The bottom band with the maker's small logo at its right end.
+struct BottomBand
+{
+    BottomBand(QWidget *screen, int heightTwips, quint32 colour, int logoTopTwips);
+    Shape *Shape2;
+    Image *Image1;
+};
+
+CommandButton *makeStartButton(QWidget *screen, int leftTwips);
+CommandButton *makeStopButton(QWidget *screen);
+CommandButton *makeHelpButton(QWidget *screen);
+Image *makeLogo(QWidget *screen, const QString &name, const QRect &geometry);
+
+// The texts of the maker that several screens carry.
+QString makerAddress();
+
+} // namespace getalveld

@@ -1,0 +1,75 @@
+#include "board/hundredchart.h"
+
+#include "board/geometry.h"
+
+namespace getalveld {
+
+namespace {
+const QString arial = QStringLiteral("Arial");
+const QString chartFrame = QStringLiteral("frame100");
+}
+
+HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled) : QObject(screen)
+{
+    frame100 = new Frame(screen, chartFrame, twipsRect(frameLeftTwips, 1320, 5415, 5655));
+    frame100->setCaption(QStringLiteral("tabulon"));
+    frame100->setBackColor(0x00959595);
+    frame100->setForeColor(colour::white);
+    frame100->setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    lblmemo2 = (new Label(frame100, QStringLiteral("lblmemo2"), twipsRect(240, 240, 4095, 375)))
+                   ->look(0x00959595, colour::white, arial, 15.75);
+    lblmemo2->setCaption(QStringLiteral("klik op de juiste plaats"));
+
+    const QFont design = screenFont(arial, 14.25);
+    for (int i = 0; i <= lastCell; ++i) {
+        const QRect r = cellTwips(i);
+        Label *cell = new Label(frame100, arrayName(QStringLiteral("lbltabulon"), i),
+                                twipsRect(r.x(), r.y(), r.width(), r.height()));
+        cell->setBackColor(colour::cellGrey);
+        cell->setForeColor(colour::white);
+        cell->setFont(design);
+        cell->setBorder(true);
+        cell->setVerticallyCentred(true);
+        connect(cell, &Label::clicked, this, [this, i] { emit cellClicked(i); });
+        lbltabulon[size_t(i)] = cell;
+    }
+    designCaptions();
+    frame100->setEnabled(enabled);
+}
+
+QRect HundredChart::cellTwips(int index)
+{
+    if (index == 0)
+        return QRect(4560, 240, 555, 495); // one row above cell 10, on the line of the tens
+    const int row = (index - 1) / 10, column = (index - 1) % 10;
+    return QRect(240 + 480 * column, 720 + 480 * row, 555, 495);
+}
+
+void HundredChart::reset()
+{
+    for (Label *cell : lbltabulon) {
+        cell->setCaption(QString());
+        cell->setBackColor(colour::cellGrey);
+    }
+}
+
+void HundredChart::number()
+{
+    const QFont numbered = screenFont(arial, 13, true);
+    for (int i = 0; i <= lastCell; ++i) {
+        Label *cell = lbltabulon[size_t(i)];
+        cell->setCaption(QString::number(i));
+        if (cell->font() != numbered)
+            cell->setFont(numbered);
+    }
+}
+
+void HundredChart::designCaptions()
+{
+    for (int i = 0; i <= lastCell; ++i)
+        if (i <= 10 || i % 10 == 0)
+            lbltabulon[size_t(i)]->setCaption(QString::number(i));
+}
+
+} // namespace getalveld

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "board/controls.h"
+
+#include <QObject>
+#include <array>
+
+namespace getalveld {
+
+// The hundred chart: the frame `frame100` with its instruction label and the 101 cells
+// `lbltabulon(0)` to `lbltabulon(100)`. The index of a cell is the number it stands for.
+class HundredChart : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int lastCell = 100;
+
+    HundredChart(QWidget *screen, int frameLeftTwips, bool enabled);
+
+    Label *cell(int index) const { return lbltabulon.at(size_t(index)); }
+    static QRect cellTwips(int index); // Left, Top, Width, Height inside the frame
+
+    void reset();          // every cell empty and grey, 0 to 100 in order
+    void number();         // every cell shows its number, 13 pt bold
+    void designCaptions(); // only 0 to 10 and the tens show their numbers
+    void setEnabled(bool enabled) { frame100->setEnabled(enabled); }
+    bool isEnabled() const { return frame100->isEnabled(); }
+
+    Frame *frame100;
+    Label *lblmemo2;
+    std::array<Label *, lastCell + 1> lbltabulon{};
+
+signals:
+    void cellClicked(int index);
+};
+
+} // namespace getalveld

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "exercises100/frmtabulonplus.h"
+
+namespace getalveld {
+
+// The subtraction twin of the addition screen.
+ChartSumVariant minVariant();
+
+} // namespace getalveld

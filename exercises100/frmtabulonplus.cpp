@@ -1,0 +1,209 @@
+#include "exercises100/frmtabulonplus.h"
+
+#include "board/geometry.h"
+#include "board/random.h"
+
+namespace getalveld {
+
+namespace {
+const QString arial = QStringLiteral("Arial");
+constexpr quint32 panelColour = 0x006A6A00;
+constexpr quint32 paleYellow = 0x00C0FFFF;
+constexpr quint32 helpColumn = 0x009F6B00;
+constexpr quint32 helpButton = 0x0080FF80;
+constexpr quint32 rightGreen = 0x0000FF00;
+constexpr quint32 wrongRed = 0x000000FF;
+} // namespace
+
+ChartSumTask drawPlusTask()
+{
+    RandomSource &random = randomSource();
+    ChartSumTask task;
+    task.operation = Operation::Plus;
+    task.startTens = drawInt(random.next(), 5, 1);
+    task.otherTens = drawInt(random.next(), 4, 1);
+    task.startUnits = drawInt(random.next(), 5, 1);
+    task.otherUnits = drawInt(random.next(), 4, 1);
+    return task;
+}
+
+ChartSumVariant plusVariant()
+{
+    return {Operation::Plus,
+            QStringLiteral("frmtabulonplus"),
+            QStringLiteral("Optellen op tabulon"),
+            QStringLiteral("plus"),
+            840,
+            4440,
+            4680,
+            6360,
+            7320,
+            {QPoint(2400, 2280), QPoint(960, 1440), QPoint(720, 2280), QPoint(720, 4080), QPoint(720, 6000),
+             QPoint(1560, 4080), QPoint(2640, 4080), QPoint(2640, 6000), QPoint(2160, 1560), QPoint(1680, 6000)}};
+}
+
+ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
+    : Screen(variant.name, variant.caption, 11880, 7935, 0x00FFF8F0), m_variant(variant), top(this),
+      board(this, variant.frameLeft, false), bottom(this, 975, 0x000076EC, variant.logoTop)
+{
+    board.lblmemo2->look(0x00959595, colour::white, arial, 15.75, false, Align::Left);
+
+    Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(480, 1320, 2775, 5655), panelColour,
+                       ShapeKind::RoundedRectangle);
+    lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(variant.zoekLeft, 2160, 1935, 615)))
+                  ->look(panelColour, paleYellow, arial, 21.75);
+    lblzoek->setCaption(variant.zoekCaption);
+    lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(480, 2880, 2775, 975)))
+                   ->look(paleYellow, panelColour, arial, 36);
+    lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(480, variant.juistTop, 2775, 975)))
+                   ->look(paleYellow, panelColour, arial, 24);
+    lbljuist->hide();
+
+    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), helpColumn);
+    auto stepLabel = [this](const QString &name, int top) {
+        return (new Label(this, name, twipsRect(9960, top, 1935, 1095)))->look(helpColumn, colour::white, arial, 12, true);
+    };
+    auto stepButton = [this](const QString &name, int top) {
+        auto *button = new CommandButton(this, name, twipsRect(10560, top, 975, 615));
+        button->setBackColor(helpButton);
+        button->setFont(screenFont(arial, 14.25));
+        button->hide();
+        return button;
+    };
+    // Each help button lies on its step label: the step text shows once the button is gone.
+    lblHweg = stepLabel(QStringLiteral("lblHweg"), 1680);
+    cmdHweg = stepButton(QStringLiteral("cmdHweg"), 1920);
+    lblTweg = stepLabel(QStringLiteral("lblTweg"), 2760);
+    cmdTweg = stepButton(QStringLiteral("cmdTweg"), 3000);
+    lblEweg = stepLabel(QStringLiteral("lblEweg"), 3840);
+    lblhulp = (new Label(this, QStringLiteral("lblhulp"), twipsRect(9960, variant.hulpTop, 1935, 495)))
+                  ->look(paleYellow, panelColour, arial, 21.75);
+    lblhulp->setCaption(QStringLiteral("hulp"));
+    lblhulp->hide();
+
+    cmdstop = makeStopButton(this);
+    cmdstart = makeStartButton(this, 5040);
+
+    for (int k = 0; k < 10; ++k) {
+        const QPoint at = variant.rewards[size_t(k)];
+        imgok[size_t(k)] = new Image(this, arrayName(QStringLiteral("imgok"), k), twipsRect(at.x(), at.y(), 480, 480),
+                                     QStringLiteral("reward%1").arg(k));
+        imgok[size_t(k)]->hide();
+    }
+
+    connect(cmdstart, &CommandButton::clicked, this, &ChartSumScreen::cmdstart_Click);
+    connect(cmdstop, &CommandButton::clicked, this, &ChartSumScreen::cmdstop_Click);
+    connect(cmdHweg, &CommandButton::clicked, this, &ChartSumScreen::cmdHweg_Click);
+    connect(cmdTweg, &CommandButton::clicked, this, &ChartSumScreen::cmdTweg_Click);
+    connect(&board, &HundredChart::cellClicked, this, &ChartSumScreen::lbltabulon_Click);
+}
+
+QString ChartSumScreen::signText() const
+{
+    return m_variant.operation == Operation::Plus ? QStringLiteral(" + ") : QStringLiteral(" - ");
+}
+
+void ChartSumScreen::resetBoard()
+{
+    board.reset();
+    board.designCaptions();
+    lblHweg->setCaption(QString());
+    lblTweg->setCaption(QString());
+    lblEweg->setCaption(QString());
+    lblstart->setCaption(QString());
+    cmdHweg->hide();
+    cmdTweg->hide();
+    lblstart->setBackColor(paleYellow);
+    lblstart->setForeColor(colour::black);
+    lbljuist->setCaption(QString());
+    lbljuist->hide();
+    lblhulp->hide();
+    for (Image *picture : imgok)
+        picture->hide();
+}
+
+void ChartSumScreen::showReward()
+{
+    randomSource().reseed();
+    const int k = drawInt(randomSource().next(), 9, 0);
+    if (k >= 0 && k < 9)
+        imgok[size_t(k)]->show();
+}
+
+void ChartSumScreen::cmdstart_Click()
+{
+    board.setEnabled(true);
+    resetBoard();
+    randomSource().reseed();
+    lblhulp->show();
+    task = m_variant.operation == Operation::Plus ? drawPlusTask() : drawMinTask();
+    cmdHweg->show();
+    const QString sign = signText().trimmed();
+    lblstart->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+                         + QStringLiteral(" = ? "));
+    cmdHweg->setCaption(sign + u' ' + QString::number(10 * task.otherTens));
+    top.ShpHkies1->setBackColor(colour::marked);
+    board.number();
+    board.cell(task.startNumber())->setBackColor(colour::marked);
+    cmdstart->hide();
+    cmdstop->hide();
+}
+
+void ChartSumScreen::cmdHweg_Click()
+{
+    board.cell(task.afterTens())->setBackColor(colour::marked);
+    cmdHweg->hide();
+    cmdTweg->setCaption(signText().trimmed() + u' ' + QString::number(task.otherUnits));
+    cmdTweg->show();
+    lblHweg->setCaption(QStringLiteral("\r\n") + QString::number(task.startNumber()) + signText()
+                        + QString::number(10 * task.otherTens) + QStringLiteral(" = ")
+                        + QString::number(task.afterTens()));
+}
+
+void ChartSumScreen::cmdTweg_Click()
+{
+    board.cell(task.result())->setBackColor(colour::marked);
+    cmdTweg->hide();
+    lblTweg->setCaption(QStringLiteral("\r\n") + QString::number(task.afterTens()) + signText()
+                        + QString::number(task.otherUnits) + QStringLiteral(" = ") + QString::number(task.result()));
+}
+
+void ChartSumScreen::lbltabulon_Click(int index)
+{
+    // After a return the inner cells are blank until the next start: such a cell has no
+    // number to judge, so its click is ignored and the screen keeps its state.
+    bool isNumber = false;
+    const int shown = board.cell(index)->caption().toInt(&isNumber);
+    if (!isNumber || shown < 0 || shown > HundredChart::lastCell)
+        return;
+    clickedNumber = shown;
+    if (clickedNumber == task.result()) {
+        lblstart->setBackColor(rightGreen);
+        lblstart->setForeColor(colour::black);
+        lbljuist->show();
+        lbljuist->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+                             + QStringLiteral(" = ") + QString::number(task.result()));
+        lblhulp->hide();
+        cmdHweg->hide();
+        cmdTweg->hide();
+        board.cell(task.result())->setBackColor(colour::marked);
+        showReward();
+    } else {
+        lblstart->setBackColor(wrongRed);
+        lblstart->setForeColor(colour::white);
+        board.cell(clickedNumber)->setBackColor(colour::cellRed);
+        lbljuist->hide();
+    }
+    cmdstart->show();
+    cmdstop->show();
+}
+
+void ChartSumScreen::cmdstop_Click()
+{
+    // Reset first, then back to the choice board.
+    resetBoard();
+    forms().show(QStringLiteral("frmkiesbasis"));
+    forms().hide(objectName());
+}
+
+} // namespace getalveld
