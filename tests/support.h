@@ -1,0 +1,50 @@
+#pragma once
+
+#include "board/random.h"
+#include "board/screen.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace getalveld::test {
+
+// The whole program, started in process as main() starts it, with scripted draws and an
+// end of the process that only counts.
+struct Program
+{
+    void start();
+    void stop();
+
+    QWidget *frame = nullptr;
+    ScriptedRandom *random = nullptr;
+    int processEnds = 0;
+};
+
+// Queue r values for the next draws.
+void script(const std::vector<double> &values);
+// The r that makes Int(r * n + base) come out as value.
+double rFor(int value, int n, int base = 1);
+
+Screen *screen(const QString &name);
+// A control of a screen by its name; aborts the test run loudly when it does not exist.
+QWidget *control(QWidget *screen, const QString &name);
+QString caption(QWidget *screen, const QString &name);
+quint32 backColor(QWidget *screen, const QString &name);
+quint32 foreColor(QWidget *screen, const QString &name);
+bool shown(QWidget *screen, const QString &name); // the control's own Visible flag
+
+// A real click through the control's window at the control's centre: it reaches whatever
+// a pupil would hit there. Returns false when the control is not visible, as a pupil could
+// not click it then.
+bool click(QWidget *widget);
+bool click(QWidget *screen, const QString &name);
+// Pointer movement over the control, without a button pressed.
+bool moveOver(QWidget *widget);
+// Choose a menu item of the main frame as a pupil would; false when the menu takes no input.
+bool chooseMenu(QWidget *frame, const QString &action);
+
+// The names of the screens other than the main frame that are visible now.
+QStringList visibleScreens();
+
+} // namespace getalveld::test
