@@ -126,6 +126,9 @@ QPixmap picture(const QString &name, const QSize &size, qreal devicePixelRatio)
 
 QIcon pictureIcon(const QString &name)
 {
+    // An SVG icon renders only the sizes the window system asks for, when it asks.
+    if (!isDrawn(name) && hasPicture(name))
+        return QIcon(svgPath(name));
     QIcon icon;
     for (int side : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(picture(name, QSize(side, side)));

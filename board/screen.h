@@ -51,6 +51,7 @@ public:
 
     void registerScreen(const QString &name, Factory factory);
     bool isRegistered(const QString &name) const { return m_factories.contains(name); }
+    QStringList registeredNames() const { return m_factories.keys(); }
 
     Screen *show(const QString &name);
     void hide(const QString &name);

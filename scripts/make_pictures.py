@@ -180,8 +180,8 @@ def main():
     entries = ''.join('        <file>pictures/%s.svg</file>\n' % n for n in sorted(pictures))
     with open(os.path.join(OUT, '..', 'assets.qrc'), 'w', encoding='utf-8') as f:
         f.write('<!DOCTYPE RCC>\n<RCC version="1.0">\n    <qresource prefix="/">\n' + entries +
-                '        <file>fonts/LiberationSans-Regular.ttf</file>\n'
-                '        <file>fonts/LiberationSans-Bold.ttf</file>\n'
+                '        <file compression-algorithm="none">fonts/LiberationSans-Regular.ttf</file>\n'
+                '        <file compression-algorithm="none">fonts/LiberationSans-Bold.ttf</file>\n'
                 '    </qresource>\n</RCC>\n')
     print('%d pictures written' % len(pictures))
 

@@ -4,11 +4,13 @@
 
 #include "app/program.h"
 #include "board/controls.h"
+#include "board/pictures.h"
 #include "board/random.h"
 #include "board/screen.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
 using namespace getalveld;
@@ -73,6 +75,22 @@ int main(int argc, char *argv[])
         save(screen, name + QStringLiteral("-task"));
         forms().hide(name);
     }
+
+    // Every picture of the catalogue on one sheet.
+    const QStringList names = pictureNames();
+    const int columns = 16, cell = 64;
+    QImage sheet(columns * cell, int((names.size() + columns - 1) / columns) * (cell + 14), QImage::Format_ARGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    p.setFont(QFont(QStringLiteral("Liberation Sans"), 6));
+    for (int i = 0; i < names.size(); ++i) {
+        const QPoint at((i % columns) * cell, (i / columns) * (cell + 14));
+        const QSize size = names[i].startsWith(QLatin1String("person")) ? QSize(28, 60) : QSize(56, 56);
+        p.drawPixmap(at + QPoint((cell - size.width()) / 2, 2), picture(names[i], size));
+        p.drawText(QRect(at.x(), at.y() + cell - 2, cell, 14), Qt::AlignCenter, names[i]);
+    }
+    p.end();
+    sheet.save(QDir(folder).filePath(QStringLiteral("pictures.png")));
 
     Screen *closing = forms().show(QStringLiteral("frminfo"));
     for (int i = 0; i < 60; ++i)

@@ -1,4 +1,140 @@
+#include "board/controls.h"
+#include "board/geometry.h"
+#include "board/hundredchart.h"
+#include "board/random.h"
+
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <set>
+
+using namespace getalveld;
+
+class Board : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // 15 twips are one pixel, and colours are 0x00BBGGRR: red in the low byte.
+    void conversions()
+    {
+        QCOMPARE(twipsRect(4320, 1320, 5415, 5655), QRect(288, 88, 361, 377));
+        QCOMPARE(bgr(colour::cellOrange), QColor(0xFD, 0x52, 0x00));
+        QCOMPARE(bgr(0x00FFC0C0), QColor(0xC0, 0xC0, 0xFF));
+        // Neighbouring cells meet or overlap; rounding never opens a gap between them.
+        const QRect a = twipsRect(240, 720, 555, 495), b = twipsRect(720, 720, 555, 495);
+        QVERIFY(a.right() >= b.left());
+    }
+
+    void cellPlaces_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("pixels"); // inside the chart frame
+        QTest::newRow("1 top left") << 1 << QRect(16, 48, 37, 33);
+        QTest::newRow("10 top right") << 10 << QRect(304, 48, 37, 33);
+        QTest::newRow("11 second row") << 11 << QRect(16, 80, 37, 33);
+        QTest::newRow("47") << 47 << QRect(208, 176, 37, 33);
+        QTest::newRow("100 bottom right") << 100 << QRect(304, 336, 37, 33);
+        QTest::newRow("0 above 10") << 0 << QRect(304, 16, 37, 33);
+    }
+    // The index of a cell is its number: row (n - 1) div 10, column (n - 1) mod 10.
+    void cellPlaces()
+    {
+        QFETCH(int, index);
+        QFETCH(QRect, pixels);
+        QWidget screen;
+        HundredChart chart(&screen, 4320, true);
+        QCOMPARE(chart.cell(index)->geometry(), pixels);
+        QCOMPARE(chart.cell(index)->objectName(), QStringLiteral("lbltabulon(%1)").arg(index));
+    }
+
+    void designResetNumber()
+    {
+        QWidget screen;
+        HundredChart chart(&screen, 4320, true);
+        for (int i = 0; i <= 100; ++i) {
+            const bool shownAtDesign = i <= 10 || i % 10 == 0;
+            QCOMPARE(chart.cell(i)->caption(), shownAtDesign ? QString::number(i) : QString());
+            QCOMPARE(chart.cell(i)->font().pointSizeF(), 14.25);
+        }
+        chart.cell(3)->setBackColor(colour::cellRed);
+        chart.number();
+        for (int i = 0; i <= 100; ++i) {
+            QCOMPARE(chart.cell(i)->caption(), QString::number(i));
+            QVERIFY(chart.cell(i)->font().bold());
+            QCOMPARE(chart.cell(i)->font().pointSizeF(), 13.0);
+        }
+        chart.reset();
+        for (int i = 0; i <= 100; ++i) {
+            QCOMPARE(chart.cell(i)->caption(), QString());
+            QCOMPARE(chart.cell(i)->backColor(), colour::cellGrey);
+            QVERIFY(chart.cell(i)->font().bold()); // reset keeps the font
+        }
+    }
+
+    // A disabled chart ignores clicks, but the pupil still sees its colours, not greyed cells.
+    void disabledChartKeepsItsColours()
+    {
+        QWidget screen;
+        screen.resize(700, 500);
+        HundredChart chart(&screen, 4320, true);
+        chart.number();
+        chart.cell(47)->setBackColor(colour::cellGreen);
+        screen.show();
+        const QImage before = chart.frame100->grab().toImage();
+        chart.setEnabled(false);
+        QVERIFY(!chart.cell(47)->isEnabled());
+        const QImage after = chart.frame100->grab().toImage();
+        QCOMPARE(after, before);
+        QCOMPARE(chart.cell(47)->grab().toImage().pixelColor(4, 4), bgr(colour::cellGreen));
+    }
+
+    // Captions keep their blanks, and a carriage return + line feed is one line break.
+    void captions()
+    {
+        QWidget screen;
+        Label label(&screen, QStringLiteral("lblmemo"), QRect(0, 0, 120, 60));
+        label.setCaption(QStringLiteral("kolom 7\r\n rij tot  50"));
+        QCOMPARE(label.property("caption").toString(), QStringLiteral("kolom 7\r\n rij tot  50"));
+        QCOMPARE(label.text(), QStringLiteral("kolom 7\n rij tot  50"));
+        label.setCaption(QStringLiteral(" prima"));
+        QCOMPARE(label.property("caption").toString(), QStringLiteral(" prima"));
+        label.setProperty("backColor", quint32(0x0000FF00));
+        QCOMPARE(label.palette().color(QPalette::Window), QColor(0, 0xFF, 0));
+        QCOMPARE(label.property("foreColor").value<quint32>(), quint32(0));
+    }
+
+    // Two reseeds within one clock tick must not give the same draws.
+    void clockReseedsDiffer()
+    {
+        ClockRandom a, b;
+        a.reseed();
+        b.reseed();
+        std::set<double> firsts;
+        for (int i = 0; i < 50; ++i) {
+            a.reseed();
+            firsts.insert(a.next());
+        }
+        QCOMPARE(firsts.size(), size_t(50));
+        QVERIFY(a.next() != b.next());
+        for (int i = 0; i < 10000; ++i) {
+            const double r = a.next();
+            QVERIFY(r >= 0.0 && r < 1.0);
+        }
+    }
+
+    // Int is the floor: every value of a range comes out, and none beyond it.
+    void drawIntCoversTheRange()
+    {
+        QCOMPARE(drawInt(0.0, 9, 1), 1);
+        QCOMPARE(drawInt(0.999999999, 9, 1), 9);
+        QCOMPARE(drawInt(0.999999999, 9, 0), 8);
+        QCOMPARE(drawInt(1.0 / 9.0, 9, 1), 2);
+        ClockRandom random;
+        std::set<int> seen;
+        for (int i = 0; i < 2000; ++i)
+            seen.insert(drawInt(random.next(), 5, 1));
+        QCOMPARE(seen, (std::set<int>{1, 2, 3, 4, 5}));
+    }
+};
+
+QTEST_MAIN(Board)
 #include "tst_board.moc"
