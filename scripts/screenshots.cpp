@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
     save(frame, QStringLiteral("MDIForm2"));
     save(forms().loaded(QStringLiteral("frmmecenaat1")), QStringLiteral("frmmecenaat1"));
     Screen *board = forms().show(QStringLiteral("frmkiesbasis"));
+    if (auto *button = child<QWidget>(board, QStringLiteral("cmdtabulonzoek")))
+        QTest::mouseMove(board->windowHandle(), button->mapTo(board, button->rect().center()));
     save(board, QStringLiteral("frmkiesbasis"));
 
     // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24 and 52 - 14.
@@ -61,7 +63,7 @@ int main(int argc, char *argv[])
     };
     const std::vector<Shot> shots = {
         {"frmtabulonzoek", {0.7, 0.4}, {"cmdstart", "cmdhulp", "lbltabulon(47)"}},
-        {"frmtabulonzoek2", {0.7, 0.4}, {"cmdstart", "lbltabulon(22)"}},
+        {"frmtabulonzoek2", {0.7, 0.4}, {"cmdstart", "lbltabulon(46)", "lbltabulon(47)"}},
         {"frmtabulonplus", {0.3, 0.3, 0.5, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(47)"}},
         {"frmtabulonmin", {0.5, 0.0, 0.15, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(38)"}},
     };
