@@ -5,6 +5,7 @@
 #include "app/frmmecenaat1.h"
 #include "app/mdiform2.h"
 #include "app/processend.h"
+#include "board/controls.h"
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulonmin.h"
@@ -43,6 +44,8 @@ void registerScreens(Forms &f)
 QWidget *startProgram()
 {
     loadBundledFonts();
+    // Controls without a font of their own (menu, status bar, frame captions) use it too.
+    QApplication::setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
 
     // A second start in the same process begins afresh.

@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "board/pictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -187,6 +188,17 @@ void CommandButton::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved(event->position().toPoint());
     QAbstractButton::mouseMoveEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button too, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent *)

@@ -240,6 +240,19 @@ private slots:
         QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
     }
 
+    // The counters are plain whole numbers: they go on past 32767 without turning negative.
+    void countersPastSixteenBits()
+    {
+        Screen *s = openFind();
+        QVERIFY(s);
+        QWidget *help = control(s, "cmdhulp");
+        for (int i = 0; i < 32768; ++i)
+            QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(caption(s, "lblhelp"), QStringLiteral("32768"));
+        QVERIFY(click(s, "cmdhulp"));
+        QCOMPARE(caption(s, "lblhelp"), QStringLiteral("32769"));
+    }
+
     void readTheWord()
     {
         Screen *s = openRead();

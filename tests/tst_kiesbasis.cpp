@@ -111,7 +111,7 @@ private slots:
             QTest::keyClick(board->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(board->focusWidget()->objectName(), QStringLiteral("cmdeinde"));
         // A key that presses the focused button leads straight to the closing screen.
-        QTest::keyClick(board->focusWidget(), Qt::Key_Space);
+        QTest::keyClick(board->focusWidget(), Qt::Key_Return);
         QCOMPARE(visibleScreens(), QStringList{"frminfo"});
     }
 
