@@ -125,9 +125,6 @@ frmkiesbasis::frmkiesbasis()
     Label1 = (new Label(this, QStringLiteral("Label1"), twipsRect(4440, 6120, 3015, 375)))
                  ->look(green, 0x00FFC0C0, arial, 14.25, false, Align::Left);
     Label1->setCaption(QStringLiteral("duizendveld"));
-    // The headings pass pointer movement on to the panel they lie on.
-    lbl100->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ExerciseButton &b : exerciseButtons()) {

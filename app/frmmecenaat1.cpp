@@ -45,6 +45,7 @@ frmmecenaat1::frmmecenaat1()
     cmdkombinnen->setFont(screenFont(sansSerif, 18, true));
     cmdkombinnen->setBackColor(colour::white);
     cmdkombinnen->setPicture(emblem);
+    cmdkombinnen->setPictureSize(QSize());
     cmdkombinnen->setFocus();
     connect(cmdkombinnen, &CommandButton::clicked, this, &frmmecenaat1::cmdkombinnen_Click);
 }

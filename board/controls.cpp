@@ -184,6 +184,12 @@ void CommandButton::setPicture(const QString &name)
     update();
 }
 
+void CommandButton::setPictureSize(const QSize &size)
+{
+    m_pictureSize = size;
+    update();
+}
+
 void CommandButton::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved(event->position().toPoint());
@@ -230,7 +236,8 @@ void CommandButton::paintEvent(QPaintEvent *)
     const QFontMetrics fm(font());
     const int textHeight = caption.isEmpty() ? 0 : fm.boundingRect(content, Qt::TextWordWrap, caption).height();
     if (!m_picture.isEmpty()) {
-        const int side = qMax(8, qMin(content.width(), content.height() - textHeight));
+        const int fit = qMax(8, qMin(content.width(), content.height() - textHeight));
+        const int side = m_pictureSize.isEmpty() ? fit : qMin(fit, m_pictureSize.width());
         const QRect iconRect(content.center().x() - side / 2 + 1, content.top() + (content.height() - textHeight - side) / 2, side, side);
         p.drawPixmap(iconRect, getalveld::picture(m_picture, iconRect.size(), devicePixelRatioF()));
         content.setTop(iconRect.bottom());
@@ -240,7 +247,8 @@ void CommandButton::paintEvent(QPaintEvent *)
         p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
-        QPen pen(QColor(0, 0, 0));
+        // Dotted, in black or white, whichever stands out on the button's colour.
+        QPen pen(back.lightness() < 128 ? QColor(255, 255, 255) : QColor(0, 0, 0));
         pen.setStyle(Qt::DotLine);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(pen);

@@ -85,6 +85,9 @@ public:
     void setForeColor(quint32 colour);
     QString picture() const { return m_picture; }
     void setPicture(const QString &name);
+    // The picture's size in logical pixels, 32 x 32 like a button face; an empty size fits
+    // the picture to the button.
+    void setPictureSize(const QSize &size);
     void reportMouseMoves() { setMouseTracking(true); }
 
     QSize sizeHint() const override { return size(); }
@@ -100,6 +103,7 @@ protected:
 private:
     QString m_caption;
     QString m_picture;
+    QSize m_pictureSize{32, 32};
     quint32 m_back = 0x00C0C0C0;
     quint32 m_fore = 0x00000000;
 };
