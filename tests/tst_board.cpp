@@ -13,17 +13,6 @@ class Board : public QObject
     Q_OBJECT
 
 private slots:
-    // 15 twips are one pixel, and colours are 0x00BBGGRR: red in the low byte.
-    void conversions()
-    {
-        QCOMPARE(twipsRect(4320, 1320, 5415, 5655), QRect(288, 88, 361, 377));
-        QCOMPARE(bgr(colour::cellOrange), QColor(0xFD, 0x52, 0x00));
-        QCOMPARE(bgr(0x00FFC0C0), QColor(0xC0, 0xC0, 0xFF));
-        // Neighbouring cells meet or overlap; rounding never opens a gap between them.
-        const QRect a = twipsRect(240, 720, 555, 495), b = twipsRect(720, 720, 555, 495);
-        QVERIFY(a.right() >= b.left());
-    }
-
     void cellPlaces_data()
     {
         QTest::addColumn<int>("index");
@@ -119,20 +108,6 @@ private slots:
             const double r = a.next();
             QVERIFY(r >= 0.0 && r < 1.0);
         }
-    }
-
-    // Int is the floor: every value of a range comes out, and none beyond it.
-    void drawIntCoversTheRange()
-    {
-        QCOMPARE(drawInt(0.0, 9, 1), 1);
-        QCOMPARE(drawInt(0.999999999, 9, 1), 9);
-        QCOMPARE(drawInt(0.999999999, 9, 0), 8);
-        QCOMPARE(drawInt(1.0 / 9.0, 9, 1), 2);
-        ClockRandom random;
-        std::set<int> seen;
-        for (int i = 0; i < 2000; ++i)
-            seen.insert(drawInt(random.next(), 5, 1));
-        QCOMPARE(seen, (std::set<int>{1, 2, 3, 4, 5}));
     }
 };
 
