@@ -12,8 +12,6 @@
 namespace getalveld {
 
 namespace {
-const QString arial = QStringLiteral("Arial");
-constexpr quint32 paleYellow = 0x00C0FFFF;
 
 // Nearest whole number, halves to even.
 int roundHalfEven(double value)
@@ -24,13 +22,13 @@ int roundHalfEven(double value)
 
 frminfo::frminfo() : Screen(QStringLiteral("frminfo"), QString(), 10185, 5925, 0x006F6F6F, Border::FixedDialog)
 {
-    setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(screenFont(font::sansSerif, 8.25));
     Frame1 = new Frame(this, QStringLiteral("Frame1"), twipsRect(1560, 360, 7080, 4050));
-    Frame1->setBackColor(paleYellow);
+    Frame1->setBackColor(colour::paleYellow);
 
     auto label = [this](const char *name, int l, int t, int w, int h, qreal points, bool bold, Align align) {
         return (new Label(this, QString::fromLatin1(name), twipsRect(l, t, w, h)))
-            ->look(paleYellow, colour::black, arial, points, bold, align);
+            ->look(colour::paleYellow, colour::black, font::arial, points, bold, align);
     };
     lblmemo = label("lblmemo", 2355, 720, 3255, 330, 14.25, true, Align::Centre);
     lblmemo->setCaption(QStringLiteral("Voor jou gemaakt door "));
@@ -52,7 +50,7 @@ frminfo::frminfo() : Screen(QStringLiteral("frminfo"), QString(), 10185, 5925, 0
     Image3 = makeLogo(this, QStringLiteral("Image3"), twipsRect(8760, 4080, 480, 420));
 
     lblgeld = (new Label(this, QStringLiteral("lblgeld"), twipsRect(1560, 4440, 7080, 735)))
-                  ->look(0x00800000, colour::white, arial, 14.25);
+                  ->look(0x00800000, colour::white, font::arial, 14.25);
 
     StatusBar1 = new StatusBar(this, QStringLiteral("StatusBar1"), twipsRect(0, 5550, 10185, 375),
                                {{2000, StatusBar::Kind::Text, QString(), QString()},
@@ -60,7 +58,7 @@ frminfo::frminfo() : Screen(QStringLiteral("frminfo"), QString(), 10185, 5925, 0
                                 {1200, StatusBar::Kind::Date, QString(), QString()},
                                 {1000, StatusBar::Kind::Time, QString(), QString()},
                                 {3000, StatusBar::Kind::Text, QStringLiteral("Gratis software"), QString()}});
-    StatusBar1->setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    StatusBar1->setFont(screenFont(font::sansSerif, 8.25));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

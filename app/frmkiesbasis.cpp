@@ -11,7 +11,6 @@ namespace getalveld {
 namespace {
 
 constexpr quint32 green = 0x00009B00;
-const QString arial = QStringLiteral("Arial");
 
 // The pieces of a blackboard text; each piece stands on its own line after a line break,
 // with an empty line between pieces.
@@ -113,17 +112,17 @@ frmkiesbasis::frmkiesbasis()
 
     imgbord = new Image(this, QStringLiteral("imgbord"), twipsRect(5280, 0, 5310, 3750), QStringLiteral("blackboard"));
     lblbord = (new Label(this, QStringLiteral("lblbord"), twipsRect(5640, 360, 4575, 3015)))
-                  ->look(0x00008000, colour::white, arial, 12);
+                  ->look(0x00008000, colour::white, font::arial, 12);
 
     // The green panel lies behind the buttons; its strips between them carry the overview.
-    lbldrie = (new Label(this, QStringLiteral("lbldrie"), twipsRect(3840, 3840, 8055, 4095)))->look(green, colour::white, arial, 8);
+    lbldrie = (new Label(this, QStringLiteral("lbldrie"), twipsRect(3840, 3840, 8055, 4095)))->look(green, colour::white, font::arial, 8);
     lbldrie->reportMouseMoves();
     connect(lbldrie, &Label::mouseMoved, this, [this] { showBoardText(QStringLiteral("lbldrie")); });
     lbl100 = (new Label(this, QStringLiteral("lbl100"), twipsRect(4440, 3960, 3015, 375)))
-                 ->look(green, 0x00FFC0C0, arial, 14.25, false, Align::Left);
+                 ->look(green, 0x00FFC0C0, font::arial, 14.25, false, Align::Left);
     lbl100->setCaption(QStringLiteral("tabulon"));
     Label1 = (new Label(this, QStringLiteral("Label1"), twipsRect(4440, 6120, 3015, 375)))
-                 ->look(green, 0x00FFC0C0, arial, 14.25, false, Align::Left);
+                 ->look(green, 0x00FFC0C0, font::arial, 14.25, false, Align::Left);
     Label1->setCaption(QStringLiteral("duizendveld"));
 
     std::vector<std::pair<int, QWidget *>> tabOrder;

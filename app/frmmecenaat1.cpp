@@ -9,7 +9,6 @@
 namespace getalveld {
 
 namespace {
-const QString sansSerif = QStringLiteral("MS Sans Serif");
 constexpr quint32 darkBlue = 0x00800000;
 } // namespace
 
@@ -21,16 +20,16 @@ frmmecenaat1::frmmecenaat1()
     Shape3 = new Shape(this, QStringLiteral("Shape3"), twipsRect(1920, 720, 7455, 4215), 0x0080FFFF);
 
     Label11 = (new Label(this, QStringLiteral("Label11"), twipsRect(1320, 360, 8415, 255)))
-                  ->look(0x00C0FFFF, colour::black, QStringLiteral("Arial"), 11.25, true);
+                  ->look(0x00C0FFFF, colour::black, font::arial, 11.25, true);
     Label11->setCaption(QStringLiteral("Educatieve software voor de  basisschool."));
     lblpartner2 = (new Label(this, QStringLiteral("lblpartner2"), twipsRect(1920, 4920, 7455, 615)))
-                      ->look(darkBlue, colour::white, sansSerif, 24);
+                      ->look(darkBlue, colour::white, font::sansSerif, 24);
     lblpartner2->setCaption(credits::programName());
     Label4 = (new Label(this, QStringLiteral("Label4"), twipsRect(1920, 5520, 7455, 495)))
-                 ->look(darkBlue, colour::white, sansSerif, 13.5);
+                 ->look(darkBlue, colour::white, font::sansSerif, 13.5);
     Label4->setCaption(QStringLiteral("Gratis te verspreiden software"));
     Label5 = (new Label(this, QStringLiteral("Label5"), twipsRect(0, 6120, 11415, 375)))
-                 ->look(darkBlue, colour::white, sansSerif, 13.5);
+                 ->look(darkBlue, colour::white, font::sansSerif, 13.5);
     Label5->setCaption(QStringLiteral("plaatjes: ") + pictureCredit());
     Label5->setToolTip(credits::all().join(QStringLiteral("\n")));
 
@@ -42,7 +41,7 @@ frmmecenaat1::frmmecenaat1()
 
     cmdkombinnen = new CommandButton(this, QStringLiteral("cmdkombinnen"), twipsRect(3600, 1080, 3855, 3495));
     cmdkombinnen->setCaption(QStringLiteral("Klik hier en start !"));
-    cmdkombinnen->setFont(screenFont(sansSerif, 18, true));
+    cmdkombinnen->setFont(screenFont(font::sansSerif, 18, true));
     cmdkombinnen->setBackColor(colour::white);
     cmdkombinnen->setPicture(emblem);
     cmdkombinnen->setPictureSize(QSize());

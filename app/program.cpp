@@ -6,6 +6,7 @@
 #include "app/mdiform2.h"
 #include "app/processend.h"
 #include "board/controls.h"
+#include "board/geometry.h"
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulonmin.h"
@@ -45,7 +46,7 @@ QWidget *startProgram()
 {
     loadBundledFonts();
     // Controls without a font of their own (menu, status bar, frame captions) use it too.
-    QApplication::setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
 
     // A second start in the same process begins afresh.

@@ -5,13 +5,12 @@
 namespace getalveld {
 
 namespace {
-const QString sansSerif = QStringLiteral("MS Sans Serif");
 constexpr quint32 scoreBack = 0x00FFC0C0;
 
 Label *scoreLabel(QWidget *screen, const QString &name, int left, int top, int width, quint32 fore, Align align)
 {
     return (new Label(screen, name, twipsRect(left, top, width, 375)))
-        ->look(scoreBack, fore, sansSerif, 13.5, true, align);
+        ->look(scoreBack, fore, font::sansSerif, 13.5, true, align);
 }
 } // namespace
 
@@ -51,29 +50,33 @@ BottomBand::BottomBand(QWidget *screen, int heightTwips, quint32 colour, int log
     Image1 = makeLogo(screen, QStringLiteral("Image1"), twipsRect(11280, logoTopTwips, 480, 420));
 }
 
+CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRect &geometry, quint32 back,
+                                 const QString &picture, const QString &toolTip)
+{
+    auto *button = new CommandButton(screen, name, geometry);
+    button->setBackColor(back);
+    button->setPicture(picture);
+    button->setToolTip(toolTip);
+    return button;
+}
+
 CommandButton *makeStartButton(QWidget *screen, int leftTwips)
 {
-    auto *button = new CommandButton(screen, QStringLiteral("cmdstart"), twipsRect(leftTwips, 7200, 1335, 615));
-    button->setBackColor(0x00C000C0);
-    button->setPicture(QStringLiteral("start"));
-    button->setToolTip(QStringLiteral("start"));
-    return button;
+    return makePictureButton(screen, QStringLiteral("cmdstart"), twipsRect(leftTwips, 7200, 1335, 615), 0x00C000C0,
+                             QStringLiteral("start"), QStringLiteral("start"));
 }
 
 CommandButton *makeStopButton(QWidget *screen)
 {
-    auto *button = new CommandButton(screen, QStringLiteral("cmdstop"), twipsRect(960, 7200, 1335, 615));
-    button->setBackColor(0x00000080);
-    button->setPicture(QStringLiteral("stop"));
-    button->setToolTip(QStringLiteral("STOP"));
-    return button;
+    return makePictureButton(screen, QStringLiteral("cmdstop"), twipsRect(960, 7200, 1335, 615), 0x00000080,
+                             QStringLiteral("stop"), QStringLiteral("STOP"));
 }
 
 CommandButton *makeHelpButton(QWidget *screen)
 {
     auto *button = new CommandButton(screen, QStringLiteral("cmdhulp"), twipsRect(10440, 3120, 975, 615));
     button->setBackColor(0x0080FF80);
-    button->setFont(screenFont(QStringLiteral("Arial"), 14.25));
+    button->setFont(screenFont(font::arial, 14.25));
     button->setCaption(QStringLiteral("?"));
     return button;
 }

@@ -42,6 +42,8 @@ struct BottomBand
     Image *Image1;
 };
 
+CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRect &geometry, quint32 back,
+                                 const QString &picture, const QString &toolTip);
 CommandButton *makeStartButton(QWidget *screen, int leftTwips);
 CommandButton *makeStopButton(QWidget *screen);
 CommandButton *makeHelpButton(QWidget *screen);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <QtGlobal>
 
 namespace getalveld {
@@ -24,6 +25,16 @@ constexpr quint32 cellOrange = 0x000052FD;
 constexpr quint32 white = 0x00FFFFFF;
 constexpr quint32 black = 0x00000000;
 constexpr quint32 marked = 0x00336600; // the dark green of the icon square and marked cells
+constexpr quint32 panel = 0x006A6A00;  // the left panel of the exercise screens
+constexpr quint32 paleYellow = 0x00C0FFFF;
+constexpr quint32 helpPanel = 0x009F6B00; // the right panel with the help
+constexpr quint32 helpButton = 0x0080FF80;
 } // namespace colour
+
+// The two font families of the screen designs; both resolve to the bundled Liberation Sans.
+namespace font {
+inline const QString arial = QStringLiteral("Arial");
+inline const QString sansSerif = QStringLiteral("MS Sans Serif");
+} // namespace font
 
 } // namespace getalveld

@@ -4,24 +4,19 @@
 
 namespace getalveld {
 
-namespace {
-const QString arial = QStringLiteral("Arial");
-const QString chartFrame = QStringLiteral("frame100");
-}
-
 HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled) : QObject(screen)
 {
-    frame100 = new Frame(screen, chartFrame, twipsRect(frameLeftTwips, 1320, 5415, 5655));
+    frame100 = new Frame(screen, QStringLiteral("frame100"), twipsRect(frameLeftTwips, 1320, 5415, 5655));
     frame100->setCaption(QStringLiteral("tabulon"));
     frame100->setBackColor(0x00959595);
     frame100->setForeColor(colour::white);
-    frame100->setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    frame100->setFont(screenFont(font::sansSerif, 8.25));
 
     lblmemo2 = (new Label(frame100, QStringLiteral("lblmemo2"), twipsRect(240, 240, 4095, 375)))
-                   ->look(0x00959595, colour::white, arial, 15.75);
+                   ->look(0x00959595, colour::white, font::arial, 15.75);
     lblmemo2->setCaption(QStringLiteral("klik op de juiste plaats"));
 
-    const QFont design = screenFont(arial, 14.25);
+    const QFont design = screenFont(font::arial, 14.25);
     for (int i = 0; i <= lastCell; ++i) {
         const QRect r = cellTwips(i);
         Label *cell = new Label(frame100, arrayName(QStringLiteral("lbltabulon"), i),
@@ -56,7 +51,7 @@ void HundredChart::reset()
 
 void HundredChart::number()
 {
-    const QFont numbered = screenFont(arial, 13, true);
+    const QFont numbered = screenFont(font::arial, 13, true);
     for (int i = 0; i <= lastCell; ++i) {
         Label *cell = lbltabulon[size_t(i)];
         cell->setCaption(QString::number(i));

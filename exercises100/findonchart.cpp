@@ -5,13 +5,6 @@
 
 namespace getalveld {
 
-namespace {
-const QString arial = QStringLiteral("Arial");
-constexpr quint32 panelColour = 0x006A6A00;
-constexpr quint32 paleYellow = 0x00C0FFFF;
-constexpr quint32 rightPanelColour = 0x009F6B00;
-} // namespace
-
 FindTask drawFindTask()
 {
     RandomSource &random = randomSource();
@@ -35,16 +28,16 @@ FindOnChart::FindOnChart(const QString &name, bool startStaysDuringTask, const L
       m_startStaysDuringTask(startStaysDuringTask)
 {
     Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(360, 1320, panel.panelWidth, 5655),
-                       panelColour, ShapeKind::RoundedRectangle);
+                       colour::panel, ShapeKind::RoundedRectangle);
     lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(panel.zoekLeft, 1800, 1935, 615)))
-                  ->look(panelColour, paleYellow, arial, 21.75);
+                  ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(QStringLiteral("zoek"));
     lblstart = makePanelLabel(QStringLiteral("lblstart"), panel.startTwips, 36);
 
-    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), rightPanelColour);
+    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), colour::helpPanel);
     cmdhulp = makeHelpButton(this);
     lblmemo = (new Label(this, QStringLiteral("lblmemo"), twipsRect(9960, 4200, 1935, 1575)))
-                  ->look(rightPanelColour, colour::white, arial, 12, true);
+                  ->look(colour::helpPanel, colour::white, font::arial, 12, true);
     lblhulp = makePanelLabel(QStringLiteral("lblhulp"), QRect(9960, 6480, 1935, 495), 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
 
@@ -60,7 +53,7 @@ FindOnChart::FindOnChart(const QString &name, bool startStaysDuringTask, const L
 Label *FindOnChart::makePanelLabel(const QString &name, const QRect &twips, qreal points)
 {
     return (new Label(this, name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())))
-        ->look(paleYellow, panelColour, arial, points);
+        ->look(colour::paleYellow, colour::panel, font::arial, points);
 }
 
 void FindOnChart::Form_Load()

@@ -1,23 +1,7 @@
 #include "exercises100/frmtabulonmin.h"
 
-#include "board/random.h"
 
 namespace getalveld {
-
-ChartSumTask drawMinTask()
-{
-    RandomSource &random = randomSource();
-    ChartSumTask task;
-    task.operation = Operation::Minus;
-    task.startTens = drawInt(random.next(), 9, 1);
-    task.otherTens = drawInt(random.next(), 4, 1);
-    task.startUnits = drawInt(random.next(), 9, 1);
-    task.otherUnits = drawInt(random.next(), 4, 1);
-    // Nothing is drawn again: the tens jump must stay on the chart.
-    if (task.startTens <= task.otherTens)
-        task.startTens = 9;
-    return task;
-}
 
 ChartSumVariant minVariant()
 {

@@ -6,24 +6,24 @@
 namespace getalveld {
 
 namespace {
-const QString arial = QStringLiteral("Arial");
-constexpr quint32 panelColour = 0x006A6A00;
-constexpr quint32 paleYellow = 0x00C0FFFF;
-constexpr quint32 helpColumn = 0x009F6B00;
-constexpr quint32 helpButton = 0x0080FF80;
 constexpr quint32 rightGreen = 0x0000FF00;
 constexpr quint32 wrongRed = 0x000000FF;
 } // namespace
 
-ChartSumTask drawPlusTask()
+ChartSumTask drawChartSumTask(Operation operation)
 {
+    // Additions stay below 56 + 45 without carrying; subtractions may start anywhere.
+    const int startRange = operation == Operation::Plus ? 5 : 9;
     RandomSource &random = randomSource();
     ChartSumTask task;
-    task.operation = Operation::Plus;
-    task.startTens = drawInt(random.next(), 5, 1);
+    task.operation = operation;
+    task.startTens = drawInt(random.next(), startRange, 1);
     task.otherTens = drawInt(random.next(), 4, 1);
-    task.startUnits = drawInt(random.next(), 5, 1);
+    task.startUnits = drawInt(random.next(), startRange, 1);
     task.otherUnits = drawInt(random.next(), 4, 1);
+    // Nothing is drawn again: the tens jump of a subtraction must stay on the chart.
+    if (operation == Operation::Minus && task.startTens <= task.otherTens)
+        task.startTens = 9;
     return task;
 }
 
@@ -46,27 +46,27 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     : Screen(variant.name, variant.caption, 11880, 7935, 0x00FFF8F0), m_variant(variant), top(this),
       board(this, variant.frameLeft, false), bottom(this, 975, 0x000076EC, variant.logoTop)
 {
-    board.lblmemo2->look(0x00959595, colour::white, arial, 15.75, false, Align::Left);
+    board.lblmemo2->look(0x00959595, colour::white, font::arial, 15.75, false, Align::Left);
 
-    Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(480, 1320, 2775, 5655), panelColour,
+    Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(480, 1320, 2775, 5655), colour::panel,
                        ShapeKind::RoundedRectangle);
     lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(variant.zoekLeft, 2160, 1935, 615)))
-                  ->look(panelColour, paleYellow, arial, 21.75);
+                  ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(variant.zoekCaption);
     lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(480, 2880, 2775, 975)))
-                   ->look(paleYellow, panelColour, arial, 36);
+                   ->look(colour::paleYellow, colour::panel, font::arial, 36);
     lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(480, variant.juistTop, 2775, 975)))
-                   ->look(paleYellow, panelColour, arial, 24);
+                   ->look(colour::paleYellow, colour::panel, font::arial, 24);
     lbljuist->hide();
 
-    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), helpColumn);
+    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), colour::helpPanel);
     auto stepLabel = [this](const QString &name, int top) {
-        return (new Label(this, name, twipsRect(9960, top, 1935, 1095)))->look(helpColumn, colour::white, arial, 12, true);
+        return (new Label(this, name, twipsRect(9960, top, 1935, 1095)))->look(colour::helpPanel, colour::white, font::arial, 12, true);
     };
     auto stepButton = [this](const QString &name, int top) {
         auto *button = new CommandButton(this, name, twipsRect(10560, top, 975, 615));
-        button->setBackColor(helpButton);
-        button->setFont(screenFont(arial, 14.25));
+        button->setBackColor(colour::helpButton);
+        button->setFont(screenFont(font::arial, 14.25));
         button->hide();
         return button;
     };
@@ -77,7 +77,7 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     cmdTweg = stepButton(QStringLiteral("cmdTweg"), 3000);
     lblEweg = stepLabel(QStringLiteral("lblEweg"), 3840);
     lblhulp = (new Label(this, QStringLiteral("lblhulp"), twipsRect(9960, variant.hulpTop, 1935, 495)))
-                  ->look(paleYellow, panelColour, arial, 21.75);
+                  ->look(colour::paleYellow, colour::panel, font::arial, 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
     lblhulp->hide();
 
@@ -113,7 +113,7 @@ void ChartSumScreen::resetBoard()
     lblstart->setCaption(QString());
     cmdHweg->hide();
     cmdTweg->hide();
-    lblstart->setBackColor(paleYellow);
+    lblstart->setBackColor(colour::paleYellow);
     lblstart->setForeColor(colour::black);
     lbljuist->setCaption(QString());
     lbljuist->hide();
@@ -136,7 +136,7 @@ void ChartSumScreen::cmdstart_Click()
     resetBoard();
     randomSource().reseed();
     lblhulp->show();
-    task = m_variant.operation == Operation::Plus ? drawPlusTask() : drawMinTask();
+    task = drawChartSumTask(m_variant.operation);
     cmdHweg->show();
     const QString sign = signText().trimmed();
     lblstart->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())

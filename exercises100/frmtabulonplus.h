@@ -25,11 +25,9 @@ struct ChartSumTask
     int result() const { return startNumber() + sign() * otherNumber(); }
 };
 
-// Additions without carrying: 11 + 11 up to 55 + 44.
-ChartSumTask drawPlusTask();
-// Subtractions whose tens jump stays on the chart; a start tens digit that is not above
-// the subtrahend's becomes 9.
-ChartSumTask drawMinTask();
+// Additions without carrying, 11 + 11 up to 55 + 44; subtractions 21 - 14 up to 99 - 11,
+// where a start tens digit that is not above the subtrahend's becomes 9.
+ChartSumTask drawChartSumTask(Operation operation);
 
 // Everything in which the addition screen and its subtraction twin differ.
 struct ChartSumVariant

@@ -10,7 +10,6 @@ using namespace getalveld::test;
 namespace {
 QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
 QString reward(int k) { return QStringLiteral("imgok(%1)").arg(k); }
-constexpr quint32 paleYellow = 0x00C0FFFF;
 
 struct Twin
 {
@@ -223,7 +222,7 @@ private slots:
             }
             for (const char *label : {"lblstart", "lblHweg", "lblTweg", "lbljuist"})
                 QCOMPARE(caption(s, label), QString());
-            QCOMPARE(backColor(s, "lblstart"), paleYellow);
+            QCOMPARE(backColor(s, "lblstart"), colour::paleYellow);
             QCOMPARE(visibleRewards(s), 0);
             QVERIFY(!shown(s, "lbljuist"));
             QVERIFY(!shown(s, "lblhulp"));
@@ -251,7 +250,7 @@ private slots:
 
         QVERIFY(click(s, cell(47)));
         QCOMPARE(backColor(s, cell(47)), colour::cellGrey);
-        QCOMPARE(backColor(s, "lblstart"), paleYellow);
+        QCOMPARE(backColor(s, "lblstart"), colour::paleYellow);
         QVERIFY(!shown(s, "lbljuist"));
         QCOMPARE(visibleRewards(s), 0);
         QCOMPARE(program.random->remaining(), size_t(0));
