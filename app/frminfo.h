@@ -21,7 +21,6 @@ public:
 
     // One tick of Timer1; tests drive it tick by tick.
     Q_INVOKABLE void Timer1_Timer();
-    int ticks() const { return tickCount; }
 
 private:
     void showProgressInStatusBar(bool show);

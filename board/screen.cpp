@@ -127,11 +127,6 @@ void Forms::setMainFrameEnabled(bool enabled)
         m_mainFrame->setEnabled(enabled);
 }
 
-bool Forms::mainFrameEnabled() const
-{
-    return m_mainFrame ? m_mainFrame->isEnabled() : false;
-}
-
 void Forms::windowActivated(QWidget *window)
 {
     if (window == m_lastActive)

@@ -63,7 +63,6 @@ public:
     void setMainFrame(QWidget *frame) { m_mainFrame = frame; }
     QWidget *mainFrame() const { return m_mainFrame; }
     void setMainFrameEnabled(bool enabled);
-    bool mainFrameEnabled() const;
 
     // Called when a window of the program becomes active: a screen that becomes active
     // after another window of the program runs Form_Activate again.
