@@ -12,7 +12,7 @@ constexpr quint32 wrongRed = 0x000000FF;
 
 ChartSumTask drawChartSumTask(Operation operation)
 {
-    // Additions stay below 56 + 45 without carrying; subtractions may start anywhere.
+    // Additions stay within 55 + 44, so that no task needs a carry; subtractions may start anywhere.
     const int startRange = operation == Operation::Plus ? 5 : 9;
     RandomSource &random = randomSource();
     ChartSumTask task;
@@ -43,7 +43,7 @@ ChartSumVariant plusVariant()
 }
 
 ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
-    : Screen(variant.name, variant.caption, 11880, 7935, 0x00FFF8F0), m_variant(variant), top(this),
+    : Screen(variant.name, variant.caption, 11880, 7935, colour::exerciseBack), m_variant(variant), top(this),
       board(this, variant.frameLeft, false), bottom(this, 975, 0x000076EC, variant.logoTop)
 {
     board.lblmemo2->look(0x00959595, colour::white, font::arial, 15.75, false, Align::Left);
