@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -59,6 +60,9 @@ int main(int argc, char *argv[])
 #else
     QWidget window;
     window.resize(744, 448);
+#ifdef GETALVELD_BENCH_TEXT
+    QLabel text(QStringLiteral("Klik hier en start !"), &window);
+#endif
     window.show();
     QWidget *watched = &window;
 #endif

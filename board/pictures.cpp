@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
+#include <memory>
 
 static void initAssets()
 {
@@ -98,9 +99,14 @@ QPixmap render(const QString &name, const QSize &pixels)
         else
             drawBlackboard(p, QRectF(QPointF(0, 0), QSizeF(pixels)));
     } else {
-        QSvgRenderer svg(svgPath(name));
-        svg.setAspectRatioMode(Qt::KeepAspectRatio);
-        svg.render(&p);
+        // Parsed once per picture: the same picture is often wanted at two sizes.
+        static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
+        std::shared_ptr<QSvgRenderer> &svg = parsed[name];
+        if (!svg) {
+            svg = std::make_shared<QSvgRenderer>(svgPath(name));
+            svg->setAspectRatioMode(Qt::KeepAspectRatio);
+        }
+        svg->render(&p);
     }
     return pixmap;
 }
