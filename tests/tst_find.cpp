@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "exercises100/frmtabulonzoek.h"
 
+#include <QLabel>
 #include <QTest>
 
 using namespace getalveld;
@@ -259,6 +260,8 @@ private slots:
         QVERIFY(s);
         startTask(s, 22);
         QCOMPARE(caption(s, "lblleesgetal"), QString::fromUtf8("tweeëntwintig"));
+        // The diaeresis reaches the screen as one character.
+        QCOMPARE(qobject_cast<QLabel *>(control(s, "lblleesgetal"))->text().at(4), QChar(0x00EB));
         QCOMPARE(caption(s, "lblstart"), QString());
         QVERIFY(shown(s, "cmdstart")); // the start button stays during the task
         QVERIFY(!shown(s, "cmdstop"));
