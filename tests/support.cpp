@@ -143,6 +143,14 @@ bool chooseMenu(QWidget *frame, const QString &action)
     return true;
 }
 
+Screen *openExercise(const QString &button, const QString &name)
+{
+    if (!click(screen(QStringLiteral("frmmecenaat1")), QStringLiteral("cmdkombinnen"))
+        || !click(screen(QStringLiteral("frmkiesbasis")), button))
+        return nullptr;
+    return screen(name);
+}
+
 QStringList visibleScreens()
 {
     QStringList names;

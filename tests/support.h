@@ -44,6 +44,10 @@ bool moveOver(QWidget *widget);
 // Choose a menu item of the main frame as a pupil would; false when the menu takes no input.
 bool chooseMenu(QWidget *frame, const QString &action);
 
+// From the start screen through the choice board to an exercise, as a pupil gets there;
+// null when a button on the way could not be clicked.
+Screen *openExercise(const QString &button, const QString &name);
+
 // The names of the screens other than the main frame that are visible now.
 QStringList visibleScreens();
 

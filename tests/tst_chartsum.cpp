@@ -26,12 +26,7 @@ class ChartSum : public QObject
 
     Program program;
 
-    Screen *open(const Twin &twin)
-    {
-        if (!click(screen("frmmecenaat1"), "cmdkombinnen") || !click(screen("frmkiesbasis"), twin.button))
-            return nullptr;
-        return screen(twin.screen);
-    }
+    Screen *open(const Twin &twin) { return openExercise(twin.button, twin.screen); }
     // Draws for start + other: tens of the start, tens of the other, units of the start, units of the other.
     static std::vector<double> plusDraws(int start, int addend)
     {

@@ -20,15 +20,8 @@ class FindScreens : public QObject
 
     Program program;
 
-    // From the start screen through the choice board, as a pupil gets there.
-    Screen *open(const QString &button, const QString &name)
-    {
-        if (!click(screen("frmmecenaat1"), "cmdkombinnen") || !click(screen("frmkiesbasis"), button))
-            return nullptr;
-        return screen(name);
-    }
-    Screen *openFind() { return open("cmdtabulonzoek", "frmtabulonzoek"); }
-    Screen *openRead() { return open("cmdtabulonlees", "frmtabulonzoek2"); }
+    Screen *openFind() { return openExercise("cmdtabulonzoek", "frmtabulonzoek"); }
+    Screen *openRead() { return openExercise("cmdtabulonlees", "frmtabulonzoek2"); }
     void startTask(Screen *s, int target)
     {
         script({rFor(target % 10, 9), rFor(target / 10, 9)});
