@@ -45,6 +45,7 @@ void registerScreens(Forms &f)
 QWidget *startProgram()
 {
     loadBundledFonts();
+    installClickGuard();
     // Controls without a font of their own (menu, status bar, frame captions) use it too.
     QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));

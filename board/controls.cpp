@@ -3,7 +3,9 @@
 #include "board/geometry.h"
 #include "board/pictures.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -42,9 +44,61 @@ void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour)
     widget->setPalette(pal);
 }
 
-static bool releasedInside(QWidget *w, QMouseEvent *event)
+void ClickTracker::press(QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickTracker::doubleClick(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
+bool ClickTracker::release(QWidget *widget, QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && widget->rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    return click;
+}
+
+namespace {
+class ClickGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (watched->isWidgetType()) {
+                QWidget *window = static_cast<QWidget *>(watched)->window();
+                if (!window->isVisible())
+                    return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+} // namespace
+
+void installClickGuard()
+{
+    static QPointer<ClickGuard> guard;
+    if (!guard && qApp) {
+        guard = new ClickGuard(qApp);
+        qApp->installEventFilter(guard);
+    }
 }
 
 Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent)
@@ -115,17 +169,18 @@ void Label::setVerticallyCentred(bool on)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && releasedInside(this, event);
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(this, event))
         emit clicked();
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClick(event);
 }
 
 void Label::mouseMoveEvent(QMouseEvent *event)
@@ -139,7 +194,7 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (m_border) {
         QPainter p(this);
-        p.setPen(QColor(32, 32, 32));
+        p.setPen(cellBorder());
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
@@ -311,17 +366,18 @@ void Image::paintEvent(QPaintEvent *)
 
 void Image::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && releasedInside(this, event);
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(this, event))
         emit clicked();
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClick(event);
 }
 
 Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)

@@ -18,6 +18,29 @@ QString displayText(const QString &caption);
 
 enum class Align { Left, Centre, Right };
 
+// The dark single-line border of bordered labels and chart cells.
+inline QColor cellBorder() { return QColor(32, 32, 32); }
+
+// A click on a label, a cell or a picture: the left button pressed and released over it.
+// A double-click is one click, as children double-click what should be clicked once: the
+// second press of a double-click starts no click. (Command buttons keep two clicks.)
+class ClickTracker
+{
+public:
+    void press(QMouseEvent *event);
+    void doubleClick(QMouseEvent *event);
+    // True when this release completes a click on the widget.
+    bool release(QWidget *widget, QMouseEvent *event);
+
+private:
+    bool m_pressed = false;
+};
+
+// A control takes a click only while its screen is shown. While a mouse button is held Qt
+// sends every later press and release to the control that took the first press, also once
+// its screen has been hidden; this guard, installed once on the application, drops those.
+void installClickGuard();
+
 class Label : public QLabel
 {
     Q_OBJECT
@@ -51,6 +74,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -62,7 +86,7 @@ private:
     Align m_align = Align::Centre;
     bool m_vcentre = false;
     bool m_border = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A command button in graphical style: its background colour, a picture above the caption.
@@ -148,10 +172,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QString m_picture;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A frame with a caption in its border. Its Enabled flag gates every control inside it;

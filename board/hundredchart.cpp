@@ -19,14 +19,12 @@ HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled) : 
     const QFont design = screenFont(font::arial, 14.25);
     for (int i = 0; i <= lastCell; ++i) {
         const QRect r = cellTwips(i);
-        Label *cell = new Label(frame100, arrayName(QStringLiteral("lbltabulon"), i),
-                                twipsRect(r.x(), r.y(), r.width(), r.height()));
+        Cell *cell = new Cell(frame100, arrayName(QStringLiteral("lbltabulon"), i),
+                              twipsRect(r.x(), r.y(), r.width(), r.height()));
         cell->setBackColor(colour::cellGrey);
         cell->setForeColor(colour::white);
         cell->setFont(design);
-        cell->setBorder(true);
-        cell->setVerticallyCentred(true);
-        connect(cell, &Label::clicked, this, [this, i] { emit cellClicked(i); });
+        connect(cell, &Cell::clicked, this, [this, i] { emit cellClicked(i); });
         lbltabulon[size_t(i)] = cell;
     }
     designCaptions();
@@ -43,7 +41,7 @@ QRect HundredChart::cellTwips(int index)
 
 void HundredChart::reset()
 {
-    for (Label *cell : lbltabulon) {
+    for (Cell *cell : lbltabulon) {
         cell->setCaption(QString());
         cell->setBackColor(colour::cellGrey);
     }
@@ -53,7 +51,7 @@ void HundredChart::number()
 {
     const QFont numbered = screenFont(font::arial, 13, true);
     for (int i = 0; i <= lastCell; ++i) {
-        Label *cell = lbltabulon[size_t(i)];
+        Cell *cell = lbltabulon[size_t(i)];
         cell->setCaption(QString::number(i));
         if (cell->font() != numbered)
             cell->setFont(numbered);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/cell.h"
 #include "board/controls.h"
 
 #include <QObject>
@@ -18,7 +19,7 @@ public:
 
     HundredChart(QWidget *screen, int frameLeftTwips, bool enabled);
 
-    Label *cell(int index) const { return lbltabulon.at(size_t(index)); }
+    Cell *cell(int index) const { return lbltabulon.at(size_t(index)); }
     static QRect cellTwips(int index); // Left, Top, Width, Height inside the frame
 
     void reset();          // every cell empty and grey, 0 to 100 in order
@@ -29,7 +30,7 @@ public:
 
     Frame *frame100;
     Label *lblmemo2;
-    std::array<Label *, lastCell + 1> lbltabulon{};
+    std::array<Cell *, lastCell + 1> lbltabulon{};
 
 signals:
     void cellClicked(int index);

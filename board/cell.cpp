@@ -1,0 +1,77 @@
+#include "board/cell.h"
+
+#include "board/geometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace getalveld {
+
+Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    // The cell paints every pixel itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Cell::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void Cell::setBackColor(quint32 colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+}
+
+void Cell::setForeColor(quint32 colour)
+{
+    if (colour == m_fore)
+        return;
+    m_fore = colour;
+    update();
+}
+
+void Cell::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, bgr(m_back));
+    if (!m_caption.isEmpty()) {
+        p.setPen(bgr(m_fore));
+        p.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, displayText(m_caption));
+    }
+    p.setPen(cellBorder());
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void Cell::mousePressEvent(QMouseEvent *event)
+{
+    m_click.press(event);
+}
+
+void Cell::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_click.release(this, event))
+        emit clicked();
+}
+
+void Cell::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClick(event);
+}
+
+void Cell::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace getalveld
