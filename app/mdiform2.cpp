@@ -39,6 +39,9 @@ void MDIForm2::MDIForm_Load()
 
 void MDIForm2::aftrek2_Click()
 {
+    // The closing screen cannot be left: while it runs down, the menu does nothing.
+    if (Screen *info = forms().loaded(QStringLiteral("frminfo")); info && info->isVisible())
+        return;
     openChoiceBoard();
 }
 

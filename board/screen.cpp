@@ -9,11 +9,46 @@
 #include <QWindow>
 #include <cmath>
 
+#if GETALVELD_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace getalveld {
+
+namespace {
+
+// The border and title bar the window manager put around a screen of each kind, learned
+// from the first screen it framed, so that later screens centre right before they show.
+QMargins &knownMargins(Screen::Border border)
+{
+    static QMargins sizeable, fixed;
+    return border == Screen::Border::Sizeable ? sizeable : fixed;
+}
+
+#if GETALVELD_HAVE_XCB
+xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return atom;
+}
+#endif
+
+} // namespace
 
 Screen::Screen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
                quint32 back, Border border)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_back(back)
+    // A dialog-type window: on X11 only those carry the transient relation to the main frame
+    // that keeps a screen above it when the pupil clicks the frame. It stays a window of
+    // its own, with its own title bar, and no widget owns it, so a disabled main frame
+    // never disables it.
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_back(back), m_border(border)
 {
     // No close box: the flow runs only through the screens' own buttons, and closing a
     // screen would leave the pupil with nothing to click.
@@ -38,22 +73,100 @@ void Screen::setBackColor(quint32 colour)
     setRoleColour(this, QPalette::Window, colour);
 }
 
+void Screen::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    writeTitle();
+}
+
+// Qt shows the program's name in the title bar of a window whose title is empty; a screen
+// without a caption must show an empty title bar, so the title is written to the window
+// system directly.
+void Screen::writeTitle()
+{
+    if (!windowTitle().isEmpty() || !testAttribute(Qt::WA_WState_Created))
+        return;
+#if GETALVELD_HAVE_XCB
+    auto *x11 = QGuiApplication::platformName() == QLatin1String("xcb")
+                    ? qApp->nativeInterface<QNativeInterface::QX11Application>()
+                    : nullptr;
+    if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr) {
+        static const xcb_atom_t netWmName = internAtom(connection, "_NET_WM_NAME");
+        static const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+        const auto window = xcb_window_t(winId());
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmName, utf8, 8, 0, nullptr);
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
+                            nullptr);
+        xcb_flush(connection);
+    }
+#endif
+#ifdef Q_OS_WIN
+    SetWindowTextW(reinterpret_cast<HWND>(winId()), L"");
+#endif
+}
+
+QMargins Screen::outerMargins() const
+{
+    const QMargins real = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    return real.isNull() ? knownMargins(m_border) : real;
+}
+
 void Screen::centre()
 {
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!display)
         return;
     const QRect whole = display->geometry();
-    const QRect outer = frameGeometry();
+    const QMargins frame = outerMargins();
+    const QSize outer = size().grownBy(frame);
     const double left = (whole.width() - outer.width()) * 0.5;
     const double top = (whole.height() - outer.height()) * 0.5;
     move(whole.left() + int(std::floor(left)), whole.top() + int(std::floor(top)));
+    m_centredWith = frame;
+    m_centrePending = true;
+}
+
+void Screen::bringUp(QWidget *mainFrame)
+{
+    if (isHidden()) {
+        winId();
+        if (mainFrame && mainFrame->windowHandle())
+            windowHandle()->setTransientParent(mainFrame->windowHandle());
+        show();
+        writeTitle();
+    }
+    // Window managers offer a minimise box whatever the window asks for; a screen that is
+    // shown again comes back from the task bar.
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 bool Screen::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    switch (event->type()) {
+    case QEvent::WindowActivate:
         forms().windowActivated(this);
+        break;
+    case QEvent::Move:
+        // The window manager frames a window only once it is shown: when the real frame
+        // differs from what the centring assumed, centre again with the real one.
+        if (m_centrePending && isVisible() && windowHandle()) {
+            const QMargins real = windowHandle()->frameMargins();
+            if (!real.isNull()) {
+                knownMargins(m_border) = real;
+                m_centrePending = false;
+                if (real != m_centredWith) {
+                    centre();
+                    m_centrePending = false;
+                }
+            }
+        }
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -92,16 +205,7 @@ Screen *Forms::show(const QString &name)
         m_loaded.insert(name, screen);
         screen->Form_Load();
     }
-    if (screen->isHidden()) {
-        // Owned by nobody, so a disabled main frame never disables it; kept above the
-        // main frame through the window system's transient relation.
-        screen->winId();
-        if (m_mainFrame && m_mainFrame->windowHandle() && screen->windowHandle())
-            screen->windowHandle()->setTransientParent(m_mainFrame->windowHandle());
-        screen->show();
-    }
-    screen->raise();
-    screen->activateWindow();
+    screen->bringUp(m_mainFrame);
     m_lastActive = screen;
     screen->Form_Activate();
     return screen;

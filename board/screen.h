@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -23,7 +24,7 @@ public:
            quint32 back, Border border = Border::Sizeable);
 
     QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    void setCaption(const QString &caption);
     quint32 backColor() const { return m_back; }
     void setBackColor(quint32 colour);
 
@@ -31,15 +32,27 @@ public:
     virtual void Form_Activate() {}
 
     // Left = (display width - outer width) * 0.5, Top likewise; no clamping, so a window
-    // larger than the display gets a negative position.
+    // larger than the display gets a negative position. The outer size includes the border
+    // and title bar that the window manager puts around the screen.
     void centre();
+
+    // Brings the screen up as the pupil expects a shown screen: visible, not minimised,
+    // above the main frame and active.
+    void bringUp(QWidget *mainFrame);
 
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QMargins outerMargins() const;
+    void writeTitle();
+
     quint32 m_back;
+    Border m_border;
+    // The frame the last centring assumed; the window manager may tell the real one later.
+    QMargins m_centredWith;
+    bool m_centrePending = false;
 };
 
 // The program's collection of screens: it knows every screen by name, creates one on its

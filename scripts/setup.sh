@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and running getalveld needs, from Debian 12's packages, if missing.
+# Installs what building, running and testing getalveld need, from Debian 12's packages, if missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev)
+# With --tests, also what the desktop test needs: an X server, a window manager, X input.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libxcb1-dev)
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(xvfb openbox xdotool x11-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,7 @@
 # every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DGETALVELD_WERROR=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 cd build/test

@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# The program on a real X11 desktop: Xvfb with the openbox window manager, driven with real
+# X input. Checks what only a window manager shows: titles as the window manager receives
+# them, screens staying above the main frame, a minimised board coming back, centring by
+# the outer frame, and the whole flow from the start screen to the end of the process.
+# Usage: flow.sh PROGRAM
+set -uo pipefail
+program=$1
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$work"; }
+trap cleanup EXIT
+
+failures=0
+check() { # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+# Polls until the command succeeds, at most five seconds: windows appear when the window
+# manager has dealt with them, not at a fixed time.
+wait_until() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done
+    return 1
+}
+
+# A display of its own: Xvfb picks a free number and writes it to the pipe.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+read -r -t 10 -u "$fd" display || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || { echo "FAIL: openbox did not start"; exit 1; }
+
+clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
+title() { # the title exactly as the window manager receives it
+    xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p; s/^_NET_WM_NAME = $//p'
+}
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; }
+# The shown window whose title is exactly $1 (the empty title included).
+shown_window() {
+    local w
+    for w in $(clients); do
+        if viewable "$w" && [ "$(title "$w")" == "$1" ] && xprop -id "$w" _NET_WM_NAME >/dev/null 2>&1; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+find_shown() { # find_shown VAR TITLE
+    local found="" _
+    for _ in $(seq 100); do
+        found=$(shown_window "$2") && break
+        sleep 0.05
+    done
+    printf -v "$1" '%s' "$found"
+    [ -n "$found" ]
+}
+above() { # window $1 lies above window $2 in the window manager's stacking order
+    local order
+    order=$(stacking)
+    local a b i=0
+    for w in $order; do
+        i=$((i + 1))
+        [ "$((w))" -eq "$(($1))" ] && a=$i
+        [ "$((w))" -eq "$(($2))" ] && b=$i
+    done
+    [ -n "${a:-}" ] && [ -n "${b:-}" ] && [ "$a" -gt "$b" ]
+}
+centred() { # the outer frame of window $1 is centred on the display within a pixel
+    local x y w h l r t b
+    read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}')
+    read -r w h < <(xwininfo -id "$1" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ',')
+    local left=$((x - l)) top=$((y - t)) outerw=$((w + l + r)) outerh=$((h + t + b))
+    local dx=$((2 * left - (1280 - outerw))) dy=$((2 * top - (1024 - outerh)))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "     frame at $left,$top size ${outerw}x$outerh"; return 1; }
+}
+# A click inside window $1 at client pixel $2, $3.
+click_at() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
+# Somewhere on the main frame that no screen covers: its bottom left corner.
+click_frame() { xdotool mousemove --sync 4 1018 click 1; }
+menu_basis() { # the main frame's menu "OPENEN " and its item "&Basis", as a pupil opens it
+    click_at "$frame" 25 10
+    xdotool key --delay 60 Down Return
+}
+# Client pixels of the centre of a control given in twips: Left, Top, Width, Height.
+centre_of() { echo $((($1 + 7) / 15 + ($3 / 15) / 2)) $((($2 + 7) / 15 + ($4 / 15) / 2)); }
+
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+frame=$(xdotool search --sync --name '^ Alle kinderen moeten alle kansen krijgen\.$' | head -n 1)
+check "main frame title keeps its leading blank" [ "$(title "$frame")" == " Alle kinderen moeten alle kansen krijgen." ]
+check "start screen shows an empty title bar" find_shown start ""
+check "start screen centred by its outer frame" centred "$start"
+check "start screen stays above a clicked main frame" eval 'click_frame; above "$start" "$frame"'
+
+click_at "$start" $(centre_of 3600 1080 3855 3495)
+check "start button opens the choice board" find_shown board "KEUZEBORD"
+check "start screen hidden" wait_until eval '! viewable "$start"'
+check "choice board centred by its outer frame" centred "$board"
+click_frame
+check "choice board stays above a clicked main frame" above "$board" "$frame"
+
+xdotool windowminimize --sync "$board"
+xdotool windowactivate --sync "$frame" 2>/dev/null
+menu_basis
+check "a minimised choice board comes back with the menu" wait_until eval 'viewable "$board" && normal "$board"'
+
+click_at "$board" $(centre_of 5520 4440 975 645)
+check "find button opens the find screen" find_shown find "Zoek op het tabulon"
+check "choice board hidden behind the exercise" wait_until eval '! viewable "$board"'
+check "find screen centred by its outer frame" centred "$find"
+click_frame
+check "find screen stays above a clicked main frame" above "$find" "$frame"
+
+click_at "$find" $(centre_of 960 7200 1335 615)
+check "stop returns to the choice board" wait_until eval 'viewable "$board"'
+check "find screen hidden" wait_until eval '! viewable "$find"'
+
+# The screens that disable the main frame: a click on the disabled frame leaves them on top.
+for entry in "4440 4440 975 645|4200 7080 975 855|Zoeken op het tabulon" \
+             "8760 5160 975 645|2160 6720 1215 735|Vul in op het tabulon"; do
+    IFS='|' read -r button stop name <<<"$entry"
+    click_at "$board" $(centre_of $button)
+    if ! find_shown exercise "$name"; then
+        echo "skip \"$name\" is not in the program"
+        continue
+    fi
+    click_frame
+    check "\"$name\" stays above the disabled main frame" above "$exercise" "$frame"
+    click_at "$exercise" $(centre_of $stop)
+    check "\"$name\" returns to the choice board" wait_until eval 'viewable "$board" && ! viewable "$exercise"'
+done
+
+click_at "$board" $(centre_of 120 6840 1815 735)
+check "end button opens the closing screen" find_shown closing ""
+check "closing screen centred by its outer frame" centred "$closing"
+click_frame
+check "closing screen stays above a clicked main frame" above "$closing" "$frame"
+menu_basis
+# Give the menu time to act before checking that it did nothing.
+xdotool sync 2>/dev/null; sleep 0.3
+check "the menu does nothing while the closing screen runs" eval '! viewable "$board"'
+
+ended=1
+for _ in $(seq 300); do kill -0 "$program_pid" 2>/dev/null || { ended=0; break; }; sleep 0.05; done
+check "the closing screen ends the process" [ "$ended" -eq 0 ]
+
+if [ "$failures" -gt 0 ]; then
+    echo "--- program output"; cat "$work/program.log"
+    exit 1
+fi
+echo "all desktop checks passed"
