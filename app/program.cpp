@@ -13,6 +13,8 @@
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
+#include "exercises1000/frmduizendveld.h"
+#include "exercises1000/frmduizendveld2.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -38,6 +40,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
+    f.registerScreen(QStringLiteral("frmduizendveld"), [] { return new frmduizendveld; });
+    f.registerScreen(QStringLiteral("frmduizendveld2"), [] { return new frmduizendveld2; });
 }
 
 } // namespace
