@@ -13,6 +13,10 @@
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
+#include "exercises1000/frmduizendveld.h"
+#include "exercises1000/frmduizendveld2.h"
+#include "exercises1000/frmduizendveldmin.h"
+#include "exercises1000/frmduizendveldplus.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -38,6 +42,10 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
+    f.registerScreen(QStringLiteral("frmduizendveld"), [] { return new frmduizendveld; });
+    f.registerScreen(QStringLiteral("frmduizendveld2"), [] { return new frmduizendveld2; });
+    f.registerScreen(QStringLiteral("frmduizendveldplus"), [] { return new ThousandSumScreen(thousandPlusVariant()); });
+    f.registerScreen(QStringLiteral("frmduizendveldmin"), [] { return new ThousandSumScreen(thousandMinVariant()); });
 }
 
 } // namespace

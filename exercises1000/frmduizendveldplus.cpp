@@ -1,0 +1,286 @@
+#include "exercises1000/frmduizendveldplus.h"
+
+#include "board/random.h"
+
+namespace getalveld {
+
+namespace {
+constexpr quint32 rightGreen = 0x0000FF00;
+constexpr quint32 wrongRed = 0x000000FF;
+} // namespace
+
+ThousandSumTask drawThousandSumTask(Operation operation)
+{
+    RandomSource &random = randomSource();
+    ThousandSumTask task;
+    task.operation = operation;
+    if (operation == Operation::Plus) {
+        // Start digits up to 5 and added digits up to 4: no place ever needs a carry.
+        random.reseed();
+        task.startHundreds = drawInt(random.next(), 5, 1);
+        task.otherHundreds = drawInt(random.next(), 4, 1);
+        task.startTens = drawInt(random.next(), 5, 1);
+        task.otherTens = drawInt(random.next(), 4, 1);
+        task.startUnits = drawInt(random.next(), 5, 1);
+        task.otherUnits = drawInt(random.next(), 4, 1);
+        return task;
+    }
+    // Nothing is drawn again: a start digit that would need borrowing becomes 9.
+    auto pair = [&random](int &start, int &other) {
+        random.reseed();
+        start = drawInt(random.next(), 9, 1);
+        other = drawInt(random.next(), 8, 1);
+        if (start <= other)
+            start = 9;
+    };
+    pair(task.startHundreds, task.otherHundreds);
+    pair(task.startTens, task.otherTens);
+    pair(task.startUnits, task.otherUnits);
+    return task;
+}
+
+ThousandSumVariant thousandPlusVariant()
+{
+    return {Operation::Plus,
+            QStringLiteral("frmduizendveldplus"),
+            QStringLiteral("optellen op het 1000veld"),
+            QStringLiteral("plus"),
+            5640,
+            false,
+            {QPoint(360, 4080), QPoint(2280, 1680), QPoint(480, 1440), QPoint(1800, 2280), QPoint(360, 6240),
+             QPoint(2280, 4080), QPoint(1320, 4200), QPoint(2160, 6240), QPoint(480, 2160), QPoint(1200, 6240)}};
+}
+
+ThousandSumScreen::ThousandSumScreen(const ThousandSumVariant &variant)
+    : ThousandScreen({variant.name,
+                      variant.caption,
+                      {4320, false, QPoint(6840, 6600)},
+                      variant.zoekCaption,
+                      QRect(10080, 1200, 1935, 5895),
+                      QRect(10080, 6480, 1935, 495),
+                      975,
+                      4020,
+                      QStringLiteral("start"),
+                      variant.rewards}),
+      m_variant(variant)
+{
+    lblstart = makePanelLabel(QStringLiteral("lblstart"), QRect(120, 2880, 2775, 1095), 21.75);
+    lbljuist = makePanelLabel(QStringLiteral("lbljuist"), QRect(120, 4800, 2775, 1095), 18);
+    lbljuist->hide();
+
+    auto stepLabel = [this](const QString &name, int top) {
+        return (new Label(this, name, twipsRect(10080, top, 1935, 1095)))
+            ->look(colour::helpPanel, colour::white, font::arial, 12, true);
+    };
+    auto stepButton = [this](const QString &name, int top) {
+        auto *button = new CommandButton(this, name, twipsRect(10680, top, 975, 615));
+        button->setBackColor(colour::helpButton);
+        button->setFont(screenFont(font::arial, 14.25));
+        button->hide();
+        return button;
+    };
+    // Each help button lies on its step label: the step text shows once the button is gone.
+    lblHweg = stepLabel(QStringLiteral("lblHweg"), 1680);
+    cmdHweg = stepButton(QStringLiteral("cmdHweg"), 1920);
+    lblTweg = stepLabel(QStringLiteral("lblTweg"), 2760);
+    cmdTweg = stepButton(QStringLiteral("cmdTweg"), 3000);
+    lblEweg = stepLabel(QStringLiteral("lblEweg"), 3840);
+    cmdEweg = stepButton(QStringLiteral("cmdEweg"), 4080);
+
+    Label10 = makeCountLabel(QStringLiteral("Label10"), QRect(10200, variant.helpTop, 735, 375), colour::white,
+                             Align::Left);
+    Label10->setCaption(QStringLiteral("hulp: "));
+    lblhelp = makeCountLabel(QStringLiteral("lblhelp"), QRect(11040, variant.helpTop, 855, 375), colour::white,
+                             Align::Centre);
+
+    connect(&board, &ThousandField::pictureClicked, this, &ThousandSumScreen::imgveld_Click);
+    connect(&board, &ThousandField::cellClicked, this, &ThousandSumScreen::lbltabulon_Click);
+    connect(cmdstart, &CommandButton::clicked, this, &ThousandSumScreen::cmdstart_Click);
+    connect(cmdstop, &CommandButton::clicked, this, &ThousandSumScreen::cmdstop_Click);
+    connect(cmdHweg, &CommandButton::clicked, this, &ThousandSumScreen::cmdHweg_Click);
+    connect(cmdTweg, &CommandButton::clicked, this, &ThousandSumScreen::cmdTweg_Click);
+    connect(cmdEweg, &CommandButton::clicked, this, &ThousandSumScreen::cmdEweg_Click);
+}
+
+QString ThousandSumScreen::signText() const
+{
+    return m_variant.operation == Operation::Plus ? QStringLiteral(" + ") : QStringLiteral(" - ");
+}
+
+// A help step on its second line: "253 + 100 = 353".
+QString ThousandSumScreen::stepText(int from, int jump, int to) const
+{
+    return QStringLiteral("\r\n") + QString::number(from) + signText() + QString::number(jump) + QStringLiteral(" = ")
+           + QString::number(to);
+}
+
+int ThousandSumScreen::reachedHundred() const
+{
+    return task.startHundreds + task.sign() * task.otherHundreds + 1;
+}
+
+void ThousandSumScreen::Form_Load()
+{
+    hideHundredFrames();
+    centre();
+    if (!m_variant.helpCountPerActivation) {
+        helpCount = 0;
+        showHelpCount();
+    }
+}
+
+void ThousandSumScreen::Form_Activate()
+{
+    hideHundredFrames();
+    centre();
+    if (m_variant.helpCountPerActivation) {
+        helpCount = 0;
+        showHelpCount();
+    }
+}
+
+void ThousandSumScreen::resetTask()
+{
+    hideRewards();
+    for (Cell *cell : board.lbltabulon) {
+        cell->setCaption(QString());
+        cell->setBackColor(colour::cellGrey);
+    }
+    cmdHweg->hide();
+    cmdTweg->hide();
+    cmdEweg->hide();
+    lblHweg->setCaption(QString());
+    lblTweg->setCaption(QString());
+    lblEweg->setCaption(QString());
+    lblstart->setCaption(QString());
+    lblstart->setBackColor(colour::paleYellow);
+    lbljuist->hide();
+    lbljuist->setCaption(QString());
+}
+
+void ThousandSumScreen::clearBoard()
+{
+    board.greyCells();
+    lblHweg->setCaption(QString());
+    lblTweg->setCaption(QString());
+    lblEweg->setCaption(QString());
+    lblstart->setBackColor(colour::paleYellow);
+    hideRewards();
+    hideHundredFrames();
+}
+
+void ThousandSumScreen::imgveld_Click(int n)
+{
+    board.openHundred(n);
+    // The start cell is marked in whichever hundred opens; it shows in its own.
+    board.cell(task.startNumber())->setBackColor(colour::marked);
+    if (n == ThousandField::hundreds)
+        board.markHundred(n);
+}
+
+void ThousandSumScreen::cmdstart_Click()
+{
+    clearBoard();
+    resetHighlights();
+    resetTask();
+    lblhulp->show();
+    hideHundredFrames();
+    hideRewards();
+    lblstart->setForeColor(colour::black);
+    lblstart->setBackColor(colour::paleYellow);
+
+    task = drawThousandSumTask(m_variant.operation);
+    cmdHweg->show();
+    lblstart->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+                         + QStringLiteral(" = ? "));
+    cmdHweg->setCaption(signText().trimmed() + u' ' + QString::number(100 * task.otherHundreds));
+    resetHighlights();
+    board.markHundred(task.startHundreds + 1);
+    cmdstart->hide();
+    cmdstop->hide();
+    board.enableHundredFrames();
+}
+
+void ThousandSumScreen::cmdHweg_Click()
+{
+    resetHighlights();
+    board.markHundred(reachedHundred());
+    board.cell(task.afterHundreds())->setBackColor(colour::marked);
+    cmdHweg->hide();
+    cmdTweg->setCaption(signText().trimmed() + u' ' + QString::number(10 * task.otherTens));
+    cmdTweg->show();
+    lblHweg->setCaption(stepText(task.startNumber(), 100 * task.otherHundreds, task.afterHundreds()));
+    lblhelp->setCaption(QString::number(++helpCount));
+}
+
+void ThousandSumScreen::cmdTweg_Click()
+{
+    board.markHundred(reachedHundred());
+    board.cell(task.afterTens())->setBackColor(colour::marked);
+    cmdTweg->hide();
+    cmdEweg->setCaption(signText().trimmed() + u' ' + QString::number(task.otherUnits));
+    cmdEweg->show();
+    lblTweg->setCaption(stepText(task.afterHundreds(), 10 * task.otherTens, task.afterTens()));
+    lblhelp->setCaption(QString::number(++helpCount));
+}
+
+void ThousandSumScreen::cmdEweg_Click()
+{
+    board.markHundred(reachedHundred());
+    board.cell(task.result())->setBackColor(colour::marked);
+    cmdEweg->hide();
+    lblEweg->setCaption(stepText(task.afterTens(), task.otherUnits, task.result()));
+    lblhelp->setCaption(QString::number(++helpCount));
+}
+
+void ThousandSumScreen::lbltabulon_Click(int index)
+{
+    bool isNumber = false;
+    const int shown = board.cell(index)->caption().toInt(&isNumber);
+    // Only an opened hundred takes clicks and opening numbers every cell; a cell without
+    // its number is left alone all the same.
+    if (!isNumber || shown < 1 || shown > ThousandField::lastCell)
+        return;
+    clickedNumber = shown;
+    if (clickedNumber == task.result()) {
+        lblstart->setBackColor(rightGreen);
+        lblstart->setForeColor(colour::black);
+        showReward();
+        lblhulp->hide();
+        cmdHweg->hide();
+        cmdTweg->hide();
+        cmdEweg->hide();
+        board.cell(task.result())->setBackColor(colour::marked);
+        // No blank after the equals sign: "253 + 142 =395".
+        lbljuist->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+                             + QStringLiteral(" =") + QString::number(task.result()));
+        lbljuist->show();
+        board.cell(clickedNumber)->setBackColor(colour::marked);
+        board.disableHundredFrames();
+    } else {
+        lblstart->setBackColor(wrongRed);
+        lblstart->setForeColor(colour::white);
+        board.cell(clickedNumber)->setBackColor(wrongRed);
+        lbljuist->hide();
+    }
+    cmdstart->show();
+    cmdstop->show();
+}
+
+void ThousandSumScreen::cmdstop_Click()
+{
+    resetTask();
+    if (m_variant.operation == Operation::Minus) {
+        clearBoard();
+        resetHighlights();
+        cmdstart->show();
+        cmdstop->show();
+    }
+    forms().show(QStringLiteral("frmkiesbasis"));
+    forms().hide(objectName());
+    resetHighlights();
+    helpCount = 0;
+    showHelpCount();
+}
+
+} // namespace getalveld
