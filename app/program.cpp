@@ -10,9 +10,11 @@
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulonmin.h"
+#include "exercises100/frmtabulontel.h"
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
+#include "exercises100/frmtabulonzoek3.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -36,6 +38,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frminfo"), [] { return new frminfo; });
     f.registerScreen(QStringLiteral("frmtabulonzoek"), [] { return new frmtabulonzoek; });
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
+    f.registerScreen(QStringLiteral("frmtabulonzoek3"), [] { return new frmtabulonzoek3; });
+    f.registerScreen(QStringLiteral("frmtabulontel"), [] { return new frmtabulontel; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
 }
