@@ -123,7 +123,9 @@ private slots:
         QTest::newRow("read") << "cmdtabulonlees" << "frmtabulonzoek2";
         QTest::newRow("plus") << "cmdtabulonplus" << "frmtabulonplus";
         QTest::newRow("minus") << "cmdveldmin" << "frmtabulonmin";
-        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk", "cmdtabulonplaats", "cmdtabulontellen",
+        QTest::newRow("count") << "cmdtabulontelt" << "frmtabulontel";
+        QTest::newRow("moves") << "cmdbewerk" << "frmtabulonzoek3";
+        for (const char *inert : {"cmdtabulon", "cmdtabulonplaats", "cmdtabulontellen",
                                   "cmdtabulonrijen", "cmd1000veld", "cmd1000zoek2", "cmd1000veldplus", "cmd1000veldmin"})
             QTest::newRow(inert) << inert << QString();
     }
