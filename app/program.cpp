@@ -10,6 +10,7 @@
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulonmin.h"
+#include "exercises100/frmtabulontel.h"
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
@@ -17,6 +18,7 @@
 #include "exercises1000/frmduizendveld2.h"
 #include "exercises1000/frmduizendveldmin.h"
 #include "exercises1000/frmduizendveldplus.h"
+#include "exercises100/frmtabulonzoek3.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -40,6 +42,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frminfo"), [] { return new frminfo; });
     f.registerScreen(QStringLiteral("frmtabulonzoek"), [] { return new frmtabulonzoek; });
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
+    f.registerScreen(QStringLiteral("frmtabulonzoek3"), [] { return new frmtabulonzoek3; });
+    f.registerScreen(QStringLiteral("frmtabulontel"), [] { return new frmtabulontel; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
     f.registerScreen(QStringLiteral("frmduizendveld"), [] { return new frmduizendveld; });

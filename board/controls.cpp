@@ -427,4 +427,29 @@ void Frame::paintEvent(QPaintEvent *)
     }
 }
 
+static QPoint pixels(QPoint twips)
+{
+    return QPoint(px(twips.x()), px(twips.y()));
+}
+
+Line::Line(QWidget *parent, const QString &name, const QLine &twips, quint32 colour, int widthPixels)
+    : QWidget(parent), m_twips(twips), m_colour(colour), m_width(widthPixels)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The widget covers the line's box with room for the pen on every side.
+    const QRect ends = QRect(pixels(twips.p1()), pixels(twips.p2())).normalized();
+    const int margin = widthPixels / 2 + 1;
+    setGeometry(ends.adjusted(-margin, -margin, margin, margin));
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(bgr(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
+    const QPoint origin = pos();
+    p.drawLine(pixels(m_twips.p1()) - origin, pixels(m_twips.p2()) - origin);
+}
+
 } // namespace getalveld

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLine>
 #include <QString>
 #include <QWidget>
 
@@ -204,6 +205,30 @@ private:
     QString m_caption;
     quint32 m_back = 0x00C0C0C0;
     quint32 m_fore = 0x00000000;
+};
+
+// A straight line from (X1, Y1) to (X2, Y2) on its parent, in twips as the designs give it,
+// drawn with a pen of the given width in pixels. Decoration only: clicks pass through it.
+class Line : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(quint32 borderColor READ borderColor)
+    Q_PROPERTY(int borderWidth READ borderWidth)
+    Q_PROPERTY(QLine twips READ twips)
+
+public:
+    Line(QWidget *parent, const QString &name, const QLine &twips, quint32 colour, int widthPixels = 1);
+    quint32 borderColor() const { return m_colour; }
+    int borderWidth() const { return m_width; }
+    QLine twips() const { return m_twips; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_twips;
+    quint32 m_colour;
+    int m_width;
 };
 
 // Sets a colour role for every colour group, so that disabled controls look as enabled ones.

@@ -127,8 +127,9 @@ private slots:
         QTest::newRow("thousand field words") << "cmd1000zoek2" << "frmduizendveld2";
         QTest::newRow("thousand field plus") << "cmd1000veldplus" << "frmduizendveldplus";
         QTest::newRow("thousand field minus") << "cmd1000veldmin" << "frmduizendveldmin";
-        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk", "cmdtabulonplaats", "cmdtabulontellen",
-                                  "cmdtabulonrijen"})
+        QTest::newRow("count") << "cmdtabulontelt" << "frmtabulontel";
+        QTest::newRow("moves") << "cmdbewerk" << "frmtabulonzoek3";
+        for (const char *inert : {"cmdtabulon", "cmdtabulonplaats", "cmdtabulontellen", "cmdtabulonrijen"})
             QTest::newRow(inert) << inert << QString();
     }
     void exerciseButtons()
