@@ -9,8 +9,10 @@
 #include "board/geometry.h"
 #include "board/pictures.h"
 #include "board/screen.h"
+#include "exercises100/frmtabulon.h"
 #include "exercises100/frmtabulonmin.h"
 #include "exercises100/frmtabulonplus.h"
+#include "exercises100/frmtabulonrijen.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
 
@@ -38,6 +40,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
+    f.registerScreen(QStringLiteral("frmtabulon"), [] { return new frmtabulon; });
+    f.registerScreen(QStringLiteral("Frmtabulonrijen"), [] { return new Frmtabulonrijen; });
 }
 
 } // namespace
