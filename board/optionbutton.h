@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGlyphRun>
+#include <QStaticText>
 #include <QString>
 
 namespace getalveld {
@@ -31,9 +33,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QString m_caption;
+    // The caption laid out once per caption and font, so that lighting a row only paints:
+    // a number as glyphs straight from the font, any other text as static text.
+    QGlyphRun m_digits;
+    QStaticText m_text;
+    QSizeF m_textSize;
+    bool m_textPrepared = false;
+    void prepareText();
     quint32 m_back = 0x00C0C0C0;
     quint32 m_fore = 0x00000000;
 };
