@@ -168,12 +168,13 @@ Frmtabulonrijen::Frmtabulonrijen()
     Image1 = makeLogo(this, QStringLiteral("Image1"), twipsRect(10200, 7200, 480, 420));
 
     // The rewards lie in front of everything they touch.
+    auto hamster = [](int n) { return QStringLiteral("hamster%1").arg(n, 2, 10, QChar(u'0')); };
     for (int k = 0; k < members; ++k) {
         const QPoint v = vlinderAt[size_t(k)], b = bloemAt[size_t(k)];
         imgvlinder[size_t(k)] = new Image(this, arrayName(QStringLiteral("imgvlinder"), k),
-                                          twipsRect(v.x(), v.y(), 480, 480), QStringLiteral("hamster%1").arg(k, 2, 10, QChar(u'0')));
-        imgbloem[size_t(k)] = new Image(this, arrayName(QStringLiteral("imgbloem"), k), twipsRect(b.x(), b.y(), 480, 480),
-                                        QStringLiteral("hamster%1").arg(k + members, 2, 10, QChar(u'0')));
+                                          twipsRect(v.x(), v.y(), 480, 480), hamster(k));
+        imgbloem[size_t(k)] = new Image(this, arrayName(QStringLiteral("imgbloem"), k),
+                                        twipsRect(b.x(), b.y(), 480, 480), hamster(k + members));
         imgvlinder[size_t(k)]->hide();
         imgbloem[size_t(k)]->hide();
     }
