@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
         QTest::mouseMove(board->windowHandle(), button->mapTo(board, button->rect().center()));
     save(board, QStringLiteral("frmkiesbasis"));
 
-    // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24 and 52 - 14.
+    // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24, 52 - 14, 35
+    // found by its column and row, and the block around 45.
     struct Shot
     {
         const char *screen;
@@ -66,6 +67,8 @@ int main(int argc, char *argv[])
         {"frmtabulonzoek2", {0.7, 0.4}, {"cmdstart", "lbltabulon(46)", "lbltabulon(47)"}},
         {"frmtabulonplus", {0.3, 0.3, 0.5, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(47)"}},
         {"frmtabulonmin", {0.5, 0.0, 0.15, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(38)"}},
+        {"frmtabulon", {0.5, 0.28}, {"cmdstart", "optveld(5)", "optveld(40)", "optveld(35)", "cmdcontrole"}},
+        {"Frmtabulonrijen", {0.45}, {"cmdstart"}},
     };
     for (const Shot &shot : shots) {
         const QString name = QString::fromLatin1(shot.screen);
