@@ -79,6 +79,15 @@ private slots:
             QCOMPARE(text(s, rij(k)), QString::number(given + offsets[k]));
     }
 
+    // Every count has its text, the trailing blanks included; 15 only with the given number "0".
+    void rewardTexts()
+    {
+        const QStringList texts = {"vraag best even hulp ", "je moet nog wat oefenen ", "dat gaat al aardig",
+                                   "dat is goed", "dat is prima", "dat is uitstekend", "dat is super"};
+        for (int count = 0; count <= 15; ++count)
+            QCOMPARE(rewardTextFor(count), texts[qMax(0, count - 9)]);
+    }
+
     void check_data()
     {
         QTest::addColumn<int>("right");     // of the fourteen, typed right
