@@ -9,9 +9,11 @@
 #include "board/geometry.h"
 #include "board/pictures.h"
 #include "board/screen.h"
+#include "exercises100/frmtabulon.h"
 #include "exercises100/frmtabulonmin.h"
 #include "exercises100/frmtabulontel.h"
 #include "exercises100/frmtabulonplus.h"
+#include "exercises100/frmtabulonrijen.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
 #include "exercises1000/frmduizendveld.h"
@@ -50,6 +52,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmduizendveld2"), [] { return new frmduizendveld2; });
     f.registerScreen(QStringLiteral("frmduizendveldplus"), [] { return new ThousandSumScreen(thousandPlusVariant()); });
     f.registerScreen(QStringLiteral("frmduizendveldmin"), [] { return new ThousandSumScreen(thousandMinVariant()); });
+    f.registerScreen(QStringLiteral("frmtabulon"), [] { return new frmtabulon; });
+    f.registerScreen(QStringLiteral("Frmtabulonrijen"), [] { return new Frmtabulonrijen; });
 }
 
 } // namespace

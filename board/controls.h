@@ -146,6 +146,9 @@ public:
           ShapeKind kind = ShapeKind::Rectangle);
     quint32 backColor() const { return m_back; }
     void setBackColor(quint32 colour);
+    // The outline, black unless the design gives a colour.
+    quint32 borderColor() const { return m_border; }
+    void setBorderColor(quint32 colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -153,6 +156,7 @@ protected:
 private:
     quint32 m_back;
     ShapeKind m_kind;
+    quint32 m_border = 0x00000000;
 };
 
 // A picture from the catalogue, stretched over its rectangle; it can take clicks.

@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
     save(board, QStringLiteral("frmkiesbasis"));
 
     // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24, 52 - 14,
-    // the move 37 -> 57 -> 52 and counting from 35.
+    // the move 37 -> 57 -> 52, counting from 35, 35 found by its column and row, and the
+    // block around 45.
     struct Shot
     {
         const char *screen;
@@ -69,6 +70,8 @@ int main(int argc, char *argv[])
         {"frmtabulonmin", {0.5, 0.0, 0.15, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(38)"}},
         {"frmtabulonzoek3", {0.7, 0.3, 0.75, 0.3}, {"cmdstart", "lbltabulon(57)", "lbltabulon(52)"}},
         {"frmtabulontel", {0.5, 0.3}, {"cmdstart", "lbltabulon(28)"}},
+        {"frmtabulon", {0.5, 0.28}, {"cmdstart", "optveld(5)", "optveld(40)", "optveld(35)", "cmdcontrole"}},
+        {"Frmtabulonrijen", {0.45}, {"cmdstart"}},
     };
     for (const Shot &shot : shots) {
         const QString name = QString::fromLatin1(shot.screen);
