@@ -273,11 +273,19 @@ void Shape::setBackColor(quint32 colour)
     update();
 }
 
+void Shape::setBorderColour(quint32 colour)
+{
+    if (colour == m_border)
+        return;
+    m_border = colour;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setPen(QPen(bgr(m_border), 1));
     p.setBrush(bgr(m_back));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_kind == ShapeKind::RoundedRectangle) {

@@ -121,6 +121,7 @@ public:
           ShapeKind kind = ShapeKind::Rectangle);
     quint32 backColor() const { return m_back; }
     void setBackColor(quint32 colour);
+    void setBorderColour(quint32 colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -128,6 +129,7 @@ protected:
 private:
     quint32 m_back;
     ShapeKind m_kind;
+    quint32 m_border = 0x00000000;
 };
 
 // A picture from the catalogue, stretched over its rectangle; it can take clicks.
