@@ -10,6 +10,7 @@
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulonmin.h"
+#include "exercises100/frmtabulonplaats.h"
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
@@ -38,6 +39,7 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
+    f.registerScreen(QStringLiteral("frmtabulonplaats"), [] { return new frmtabulonplaats; });
 }
 
 } // namespace

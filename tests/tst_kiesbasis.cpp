@@ -123,7 +123,8 @@ private slots:
         QTest::newRow("read") << "cmdtabulonlees" << "frmtabulonzoek2";
         QTest::newRow("plus") << "cmdtabulonplus" << "frmtabulonplus";
         QTest::newRow("minus") << "cmdveldmin" << "frmtabulonmin";
-        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk", "cmdtabulonplaats", "cmdtabulontellen",
+        QTest::newRow("place") << "cmdtabulonplaats" << "frmtabulonplaats";
+        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk", "cmdtabulontellen",
                                   "cmdtabulonrijen", "cmd1000veld", "cmd1000zoek2", "cmd1000veldplus", "cmd1000veldmin"})
             QTest::newRow(inert) << inert << QString();
     }
