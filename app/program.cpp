@@ -12,6 +12,7 @@
 #include "exercises100/frmtabulonmin.h"
 #include "exercises100/frmtabulonplaats.h"
 #include "exercises100/frmtabulonplus.h"
+#include "exercises100/frmtabulontellen.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
 
@@ -40,6 +41,7 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonplaats"), [] { return new frmtabulonplaats; });
+    f.registerScreen(QStringLiteral("frmtabulontellen"), [] { return new frmtabulontellen; });
 }
 
 } // namespace

@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
         QTest::mouseMove(board->windowHandle(), button->mapTo(board, button->rect().center()));
     save(board, QStringLiteral("frmkiesbasis"));
 
-    // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24 and 52 - 14.
+    // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24, 52 - 14, 35 and
+    // 23 minder dan 57.
     struct Shot
     {
         const char *screen;
@@ -66,6 +67,8 @@ int main(int argc, char *argv[])
         {"frmtabulonzoek2", {0.7, 0.4}, {"cmdstart", "lbltabulon(46)", "lbltabulon(47)"}},
         {"frmtabulonplus", {0.3, 0.3, 0.5, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(47)"}},
         {"frmtabulonmin", {0.5, 0.0, 0.15, 0.8, 0.1}, {"cmdstart", "cmdHweg", "cmdTweg", "lbltabulon(38)"}},
+        {"frmtabulonplaats", {0.3, 0.5}, {"cmdnieuw", "lbltabulon(36)"}},
+        {"frmtabulontellen", {0.5707, 0.2273}, {"cmdstart", "lbltabulon(40)", "cmdcontrole"}},
     };
     for (const Shot &shot : shots) {
         const QString name = QString::fromLatin1(shot.screen);

@@ -124,7 +124,8 @@ private slots:
         QTest::newRow("plus") << "cmdtabulonplus" << "frmtabulonplus";
         QTest::newRow("minus") << "cmdveldmin" << "frmtabulonmin";
         QTest::newRow("place") << "cmdtabulonplaats" << "frmtabulonplaats";
-        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk", "cmdtabulontellen",
+        QTest::newRow("more or less") << "cmdtabulontellen" << "frmtabulontellen";
+        for (const char *inert : {"cmdtabulon", "cmdtabulontelt", "cmdbewerk",
                                   "cmdtabulonrijen", "cmd1000veld", "cmd1000zoek2", "cmd1000veldplus", "cmd1000veldmin"})
             QTest::newRow(inert) << inert << QString();
     }
