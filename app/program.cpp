@@ -14,6 +14,9 @@
 #include "exercises100/frmtabulontel.h"
 #include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonrijen.h"
+#include "exercises100/frmtabulonplaats.h"
+#include "exercises100/frmtabulonplus.h"
+#include "exercises100/frmtabulontellen.h"
 #include "exercises100/frmtabulonzoek.h"
 #include "exercises100/frmtabulonzoek2.h"
 #include "exercises1000/frmduizendveld.h"
@@ -54,6 +57,8 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmduizendveldmin"), [] { return new ThousandSumScreen(thousandMinVariant()); });
     f.registerScreen(QStringLiteral("frmtabulon"), [] { return new frmtabulon; });
     f.registerScreen(QStringLiteral("Frmtabulonrijen"), [] { return new Frmtabulonrijen; });
+    f.registerScreen(QStringLiteral("frmtabulonplaats"), [] { return new frmtabulonplaats; });
+    f.registerScreen(QStringLiteral("frmtabulontellen"), [] { return new frmtabulontellen; });
 }
 
 } // namespace

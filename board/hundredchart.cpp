@@ -4,21 +4,25 @@
 
 namespace getalveld {
 
-HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled) : QObject(screen)
+HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, const ChartPlacement &placement)
+    : QObject(screen)
 {
-    frame100 = new Frame(screen, QStringLiteral("frame100"), twipsRect(frameLeftTwips, 1320, 5415, 5655));
+    frame100 = new Frame(screen, placement.frameName,
+                         twipsRect(frameLeftTwips, placement.top, placement.width, placement.height));
     frame100->setCaption(QStringLiteral("tabulon"));
     frame100->setBackColor(0x00959595);
     frame100->setForeColor(colour::white);
     frame100->setFont(screenFont(font::sansSerif, 8.25));
 
-    lblmemo2 = (new Label(frame100, QStringLiteral("lblmemo2"), twipsRect(240, 240, 4095, 375)))
-                   ->look(0x00959595, colour::white, font::arial, 15.75);
-    lblmemo2->setCaption(QStringLiteral("klik op de juiste plaats"));
+    if (placement.instruction) {
+        lblmemo2 = (new Label(frame100, QStringLiteral("lblmemo2"), twipsRect(240, 240, 4095, 375)))
+                       ->look(0x00959595, colour::white, font::arial, 15.75);
+        lblmemo2->setCaption(QStringLiteral("klik op de juiste plaats"));
+    }
 
     const QFont design = screenFont(font::arial, 14.25);
     for (int i = 0; i <= lastCell; ++i) {
-        const QRect r = cellTwips(i);
+        const QRect r = cellTwips(i).translated(placement.cellShift);
         Cell *cell = new Cell(frame100, arrayName(QStringLiteral("lbltabulon"), i),
                               twipsRect(r.x(), r.y(), r.width(), r.height()));
         cell->setBackColor(colour::cellGrey);

@@ -4,9 +4,22 @@
 #include "board/controls.h"
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 namespace getalveld {
+
+// Where a screen's chart departs from the usual one: the frame's name, Top and size, the
+// grid shifted inside the frame, and whether the frame carries the instruction label.
+struct ChartPlacement
+{
+    QString frameName = QStringLiteral("frame100");
+    int top = 1320;
+    int width = 5415;
+    int height = 5655;
+    QPoint cellShift{0, 0}; // twips added to every cell's usual position
+    bool instruction = true;
+};
 
 // The hundred chart: the frame `frame100` with its instruction label and the 101 cells
 // `lbltabulon(0)` to `lbltabulon(100)`. The index of a cell is the number it stands for.
@@ -17,7 +30,7 @@ class HundredChart : public QObject
 public:
     static constexpr int lastCell = 100;
 
-    HundredChart(QWidget *screen, int frameLeftTwips, bool enabled);
+    HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, const ChartPlacement &placement = {});
 
     Cell *cell(int index) const { return lbltabulon.at(size_t(index)); }
     static QRect cellTwips(int index); // Left, Top, Width, Height inside the frame
@@ -29,7 +42,7 @@ public:
     bool isEnabled() const { return frame100->isEnabled(); }
 
     Frame *frame100;
-    Label *lblmemo2;
+    Label *lblmemo2 = nullptr; // null where the chart has no instruction
     std::array<Cell *, lastCell + 1> lbltabulon{};
 
 signals:

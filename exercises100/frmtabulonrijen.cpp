@@ -4,34 +4,10 @@
 #include "board/geometry.h"
 #include "board/random.h"
 
-#include <QPainter>
 
 namespace getalveld {
 
 namespace {
-
-// A straight line drawn in its colour; it takes no clicks.
-class Line : public QWidget
-{
-    Q_OBJECT
-    Q_PROPERTY(quint32 borderColor READ borderColor)
-
-public:
-    Line(QWidget *parent, const QString &name, const QRect &geometry, quint32 colour)
-        : QWidget(parent), m_colour(colour)
-    {
-        setObjectName(name);
-        setGeometry(geometry);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    quint32 borderColor() const { return m_colour; }
-
-protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), bgr(m_colour)); }
-
-private:
-    quint32 m_colour;
-};
 
 constexpr quint32 back = 0x008BB816;
 constexpr quint32 yellow = 0x0070E8EB; // a right cell, the given number, the count
@@ -153,7 +129,7 @@ Frmtabulonrijen::Frmtabulonrijen()
     Label1 = (new Label(this, QStringLiteral("Label1"), twipsRect(8880, 2400, 975, 735)))
                  ->look(back, yellow, font::arial, 27.75);
     Label1->setCaption(QStringLiteral("14"));
-    Line1 = new Line(this, QStringLiteral("Line1"), twipsRect(8760, 2280, 1200, 15), yellow);
+    Line1 = new Line(this, QStringLiteral("Line1"), QLine(8760, 2280, 9960, 2280), yellow);
 
     cmdstop = makePictureButton(this, QStringLiteral("cmdstop"), twipsRect(2160, 6720, 1215, 735), 0x00000080,
                                 QStringLiteral("stop"), QStringLiteral("STOP"));
@@ -314,4 +290,3 @@ void Frmtabulonrijen::cmdstop_Click()
 
 } // namespace getalveld
 
-#include "frmtabulonrijen.moc"

@@ -55,8 +55,8 @@ int main(int argc, char *argv[])
     save(board, QStringLiteral("frmkiesbasis"));
 
     // Each exercise fresh, then with a known task: r values chosen for 47, 23 + 24, 52 - 14,
-    // the move 37 -> 57 -> 52, counting from 35, 35 found by its column and row, and the
-    // block around 45.
+    // the move 37 -> 57 -> 52, counting from 35, 35 found by its column and row, the block
+    // around 45, placing 35 and 23 minder dan 57.
     struct Shot
     {
         const char *screen;
@@ -72,6 +72,8 @@ int main(int argc, char *argv[])
         {"frmtabulontel", {0.5, 0.3}, {"cmdstart", "lbltabulon(28)"}},
         {"frmtabulon", {0.5, 0.28}, {"cmdstart", "optveld(5)", "optveld(40)", "optveld(35)", "cmdcontrole"}},
         {"Frmtabulonrijen", {0.45}, {"cmdstart"}},
+        {"frmtabulonplaats", {0.3, 0.5}, {"cmdnieuw", "lbltabulon(36)"}},
+        {"frmtabulontellen", {0.5707, 0.2273}, {"cmdstart", "lbltabulon(40)", "cmdcontrole"}},
     };
     for (const Shot &shot : shots) {
         const QString name = QString::fromLatin1(shot.screen);
