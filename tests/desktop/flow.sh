@@ -19,10 +19,10 @@ failures=0
 check() { # check DESCRIPTION COMMAND...
     if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
-# Polls until the command succeeds, at most five seconds: windows appear when the window
-# manager has dealt with them, not at a fixed time.
+# Polls until the command succeeds, at most twenty seconds (a busy machine starts slowly):
+# windows appear when the window manager has dealt with them, not at a fixed time.
 wait_until() {
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done
+    for _ in $(seq 400); do "$@" && return 0; sleep 0.05; done
     return 1
 }
 
@@ -39,10 +39,12 @@ wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || { echo "FAIL:
 clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
 title() { # the title exactly as the window manager receives it
+    [ -n "$1" ] || return 1
     xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p; s/^_NET_WM_NAME = $//p'
 }
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; }
+# Every query names its window: without an id, xwininfo and xprop wait for a click.
+viewable() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+normal() { [ -n "$1" ] && xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Normal'; }
 # The shown window whose title is exactly $1 (the empty title included).
 shown_window() {
     local w
@@ -56,7 +58,7 @@ shown_window() {
 }
 find_shown() { # find_shown VAR TITLE
     local found="" _
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         found=$(shown_window "$2") && break
         sleep 0.05
     done
@@ -64,6 +66,7 @@ find_shown() { # find_shown VAR TITLE
     [ -n "$found" ]
 }
 above() { # window $1 lies above window $2 in the window manager's stacking order
+    [ -n "$1" ] && [ -n "$2" ] || return 1
     local order
     order=$(stacking)
     local a b i=0
@@ -75,6 +78,7 @@ above() { # window $1 lies above window $2 in the window manager's stacking orde
     [ -n "${a:-}" ] && [ -n "${b:-}" ] && [ "$a" -gt "$b" ]
 }
 centred() { # the outer frame of window $1 is centred on the display within a pixel
+    [ -n "$1" ] || return 1
     local x y w h l r t b
     read -r x y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}')
     read -r w h < <(xwininfo -id "$1" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
@@ -84,7 +88,7 @@ centred() { # the outer frame of window $1 is centred on the display within a pi
     [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "     frame at $left,$top size ${outerw}x$outerh"; return 1; }
 }
 # A click inside window $1 at client pixel $2, $3.
-click_at() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
+click_at() { [ -n "$1" ] && xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
 # Somewhere on the main frame that no screen covers: its bottom left corner.
 click_frame() { xdotool mousemove --sync 4 1018 click 1; }
 menu_basis() { # the main frame's menu "OPENEN " and its item "&Basis", as a pupil opens it
@@ -98,7 +102,8 @@ centre_of() { echo $((($1 + 7) / 15 + ($3 / 15) / 2)) $((($2 + 7) / 15 + ($4 / 1
 program_pid=$!
 pids+=("$program_pid")
 
-frame=$(xdotool search --sync --name '^ Alle kinderen moeten alle kansen krijgen\.$' | head -n 1)
+frame=$(timeout 30 xdotool search --sync --name '^ Alle kinderen moeten alle kansen krijgen\.$' | head -n 1)
+[ -n "$frame" ] || { echo "FAIL the main frame did not appear"; cat "$work/program.log"; exit 1; }
 check "main frame title keeps its leading blank" [ "$(title "$frame")" == " Alle kinderen moeten alle kansen krijgen." ]
 check "start screen shows an empty title bar" find_shown start ""
 check "start screen centred by its outer frame" centred "$start"
@@ -111,8 +116,8 @@ check "choice board centred by its outer frame" centred "$board"
 click_frame
 check "choice board stays above a clicked main frame" above "$board" "$frame"
 
-xdotool windowminimize --sync "$board"
-xdotool windowactivate --sync "$frame" 2>/dev/null
+timeout 10 xdotool windowminimize --sync "$board"
+timeout 10 xdotool windowactivate --sync "$frame" 2>/dev/null
 menu_basis
 check "a minimised choice board comes back with the menu" wait_until eval 'viewable "$board" && normal "$board"'
 
