@@ -34,7 +34,8 @@ read -r -t 10 -u "$fd" display || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || { echo "FAIL: openbox did not start"; exit 1; }
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
 clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
@@ -163,6 +164,7 @@ check "the closing screen ends the process" [ "$ended" -eq 0 ]
 
 if [ "$failures" -gt 0 ]; then
     echo "--- program output"; cat "$work/program.log"
+    echo "--- window manager output"; cat "$work/openbox.log"
     exit 1
 fi
 echo "all desktop checks passed"
