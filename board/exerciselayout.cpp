@@ -81,6 +81,21 @@ CommandButton *makeHelpButton(QWidget *screen)
     return button;
 }
 
+Label *makeStepLabel(QWidget *screen, const QString &name, int leftTwips, int topTwips)
+{
+    return (new Label(screen, name, twipsRect(leftTwips, topTwips, 1935, 1095)))
+        ->look(colour::helpPanel, colour::white, font::arial, 12, true);
+}
+
+CommandButton *makeStepButton(QWidget *screen, const QString &name, int leftTwips, int topTwips)
+{
+    auto *button = new CommandButton(screen, name, twipsRect(leftTwips, topTwips, 975, 615));
+    button->setBackColor(colour::helpButton);
+    button->setFont(screenFont(font::arial, 14.25));
+    button->hide();
+    return button;
+}
+
 Image *makeLogo(QWidget *screen, const QString &name, const QRect &geometry)
 {
     auto *logo = new Image(screen, name, geometry, QStringLiteral("logo"));

@@ -47,6 +47,10 @@ CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRe
 CommandButton *makeStartButton(QWidget *screen, int leftTwips);
 CommandButton *makeStopButton(QWidget *screen);
 CommandButton *makeHelpButton(QWidget *screen);
+// The step help of the sum screens: a step text in the help column, and the button that lies
+// on it (hidden at first) and gives way to the text once pressed.
+Label *makeStepLabel(QWidget *screen, const QString &name, int leftTwips, int topTwips);
+CommandButton *makeStepButton(QWidget *screen, const QString &name, int leftTwips, int topTwips);
 Image *makeLogo(QWidget *screen, const QString &name, const QRect &geometry);
 
 // The texts of the maker that several screens carry.

@@ -60,16 +60,8 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     lbljuist->hide();
 
     Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), colour::helpPanel);
-    auto stepLabel = [this](const QString &name, int top) {
-        return (new Label(this, name, twipsRect(9960, top, 1935, 1095)))->look(colour::helpPanel, colour::white, font::arial, 12, true);
-    };
-    auto stepButton = [this](const QString &name, int top) {
-        auto *button = new CommandButton(this, name, twipsRect(10560, top, 975, 615));
-        button->setBackColor(colour::helpButton);
-        button->setFont(screenFont(font::arial, 14.25));
-        button->hide();
-        return button;
-    };
+    auto stepLabel = [this](const QString &name, int top) { return makeStepLabel(this, name, 9960, top); };
+    auto stepButton = [this](const QString &name, int top) { return makeStepButton(this, name, 10560, top); };
     // Each help button lies on its step label: the step text shows once the button is gone.
     lblHweg = stepLabel(QStringLiteral("lblHweg"), 1680);
     cmdHweg = stepButton(QStringLiteral("cmdHweg"), 1920);

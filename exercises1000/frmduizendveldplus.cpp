@@ -68,17 +68,8 @@ ThousandSumScreen::ThousandSumScreen(const ThousandSumVariant &variant)
     lbljuist = makePanelLabel(QStringLiteral("lbljuist"), QRect(120, 4800, 2775, 1095), 18);
     lbljuist->hide();
 
-    auto stepLabel = [this](const QString &name, int top) {
-        return (new Label(this, name, twipsRect(10080, top, 1935, 1095)))
-            ->look(colour::helpPanel, colour::white, font::arial, 12, true);
-    };
-    auto stepButton = [this](const QString &name, int top) {
-        auto *button = new CommandButton(this, name, twipsRect(10680, top, 975, 615));
-        button->setBackColor(colour::helpButton);
-        button->setFont(screenFont(font::arial, 14.25));
-        button->hide();
-        return button;
-    };
+    auto stepLabel = [this](const QString &name, int top) { return makeStepLabel(this, name, 10080, top); };
+    auto stepButton = [this](const QString &name, int top) { return makeStepButton(this, name, 10680, top); };
     // Each help button lies on its step label: the step text shows once the button is gone.
     lblHweg = stepLabel(QStringLiteral("lblHweg"), 1680);
     cmdHweg = stepButton(QStringLiteral("cmdHweg"), 1920);
