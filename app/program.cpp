@@ -70,6 +70,8 @@ QWidget *startProgram()
     // Controls without a font of their own (menu, status bar, frame captions) use it too.
     QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
+    // Desktops (Wayland above all) find the menu entry and its icon for the windows by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("getalveld"));
 
     // A second start in the same process begins afresh.
     Forms &f = forms();
