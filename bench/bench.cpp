@@ -4,13 +4,12 @@
 //
 //   usage: bench_getalveld [STARTS [WALKS]]   runs it all and prints the table
 //                                             (default 21 starts of each, 7 walks)
-//          bench_getalveld --start            one start to the first paint, then exits
 //          bench_getalveld --walk             one walk through all screens in this process,
 //                                             printing "<what> <value>" lines
 //
 // Run it headless from a release build (scripts/bench.sh does both). Starts are whole
-// processes, the program's and the empty window's (bench_empty, next to this program)
-// alternately; time is from the spawn to the exit right after the first paint, memory the
+// processes, the program's (bench_start) and the empty window's (bench_empty), both next to
+// this program, alternately; time is from the spawn to the exit right after the first paint, memory the
 // process's peak resident size. A walk is one process that visits every screen once as a
 // pupil would: the first show of each is cold in that process; each handler is then run
 // again and again and its median kept. Every figure in the table is the median over the
@@ -91,39 +90,6 @@ void settle()
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
-}
-
-// --start: the program up to the first paint of its start screen, then out at once, so that
-// the time does not include tearing the windows down (the floor leaves the same way).
-class FirstPaintExit : public QObject
-{
-public:
-    explicit FirstPaintExit(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] {
-                std::fflush(nullptr);
-                std::_Exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-};
-
-int startOnce(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    startProgram();
-    FirstPaintExit exitAfter(forms().loaded(QStringLiteral("frmmecenaat1")));
-    return app.exec();
 }
 
 // --walk ----------------------------------------------------------------------------------
@@ -532,10 +498,11 @@ int drive(int starts, int walkCount)
 {
     const std::string self = selfPath();
     const std::string empty = self.substr(0, self.rfind('/') + 1) + "bench_empty";
+    const std::string program = self.substr(0, self.rfind('/') + 1) + "bench_start";
     std::vector<double> emptyMs, emptyMib, programMs, programMib;
     for (int i = 0; i < starts; ++i) {
         const Run e = spawnTimed(empty, {});
-        const Run p = spawnTimed(self, {"--start"});
+        const Run p = spawnTimed(program, {});
         emptyMs.push_back(e.ms);
         emptyMib.push_back(e.mib);
         programMs.push_back(p.ms);
@@ -620,8 +587,6 @@ int drive(int starts, int walkCount)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--start") == 0)
-        return startOnce(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--walk") == 0)
         return walkOnce(argc, argv);
     const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
