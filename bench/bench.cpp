@@ -169,20 +169,7 @@ Step click(const QString &name, const QString &label = {})
             }};
 }
 
-// Pointing at a control; every other round a little further, so that something moves.
-Step pointAt(const QString &name, const QString &label)
-{
-    return {label, [name, flip = false](Screen *s) mutable {
-                QWidget *w = child(s, name);
-                if (!reachable(w))
-                    return false;
-                flip = !flip;
-                moveOver(w, QPoint(flip ? 1 : -1, 0));
-                return true;
-            }};
-}
-
-// The other screens' pointing: from one control to the next and back, so that the text changes.
+// Pointing: from one control to the next and back, so that what it shows changes.
 Step pointBetween(const QString &a, const QString &b, const QString &label)
 {
     return {label, [a, b, flip = false](Screen *s) mutable {
