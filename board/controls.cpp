@@ -339,6 +339,14 @@ void Shape::setBorderColor(quint32 colour)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    if (m_kind == ShapeKind::Rectangle && p.deviceTransform().type() <= QTransform::TxTranslate) {
+        // On whole pixels a plain rectangle has no edge to smooth: filled and framed without
+        // antialiasing it has the very same pixels, at a fraction of the cost.
+        p.fillRect(rect(), bgr(m_back));
+        p.setPen(QPen(bgr(m_border), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(bgr(m_border), 1));
     p.setBrush(bgr(m_back));

@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "board/controls.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -163,6 +164,18 @@ bool Screen::event(QEvent *event)
                 }
             }
         }
+        break;
+    case QEvent::Hide:
+        // A hidden screen keeps no window-sized picture of itself: with every screen
+        // visited once that would be a dozen or more idle images. Shrunk to a pixel, the
+        // store is painted afresh when the screen shows again.
+        if (isHidden())
+            if (QBackingStore *store = backingStore())
+                store->resize(QSize(1, 1));
+        break;
+    case QEvent::Show:
+        if (QBackingStore *store = backingStore(); store && store->size() != size())
+            update();
         break;
     default:
         break;
