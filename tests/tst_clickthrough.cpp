@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -179,7 +180,12 @@ private:
     void closeRequest();
     void activate();
     void tick(bool closingScreen);
-    void note(const QString &what) { lastEvents.append(what); if (lastEvents.size() > 12) lastEvents.removeFirst(); }
+    void note(const QString &what)
+    {
+        lastEvents.append(what);
+        if (lastEvents.size() > 12)
+            lastEvents.removeFirst();
+    }
 
     QString check(const QStringList &before, bool enabledBefore, bool chosen);
     void start();
@@ -673,9 +679,10 @@ private slots:
             reach.append(it.key() + u' ' + QString::number(it.value()));
             reached[it.key()] += it.value();
         }
-        qInfo("seed %u: %d endings; resident memory %lld MiB once every screen was made, at most %lld MiB later; "
-              "events per screen: %s",
-              seed, pupil.endings, pupil.rssBase >> 20, pupil.rssMax >> 20, qPrintable(reach.join(QStringLiteral(", "))));
+        qInfo("seed %u: %d endings; resident memory %lld MiB once every screen was made, at most %lld MiB "
+              "later; events per screen: %s",
+              seed, pupil.endings, pupil.rssBase >> 20, pupil.rssMax >> 20,
+              qPrintable(reach.join(QStringLiteral(", "))));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         QVERIFY(pupil.endings > 0);
 #ifndef GETALVELD_ASAN
