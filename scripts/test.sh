@@ -7,11 +7,14 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --tests
 build=build/test
 options=()
+jobs=1
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
     options=(-DGETALVELD_SANITIZE=ON -DGETALVELD_BENCH=OFF)
+    # The slow random pupil runs beside the other tests.
+    jobs=$(nproc)
 fi
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DGETALVELD_WERROR=ON "${options[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
