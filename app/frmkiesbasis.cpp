@@ -171,13 +171,25 @@ void frmkiesbasis::exercise_Click(const QString &screen, bool disablesMainFrame)
     if (disablesMainFrame)
         forms().setMainFrameEnabled(false);
     forms().hide(objectName());
+    hideScreensLeftOpen(screen);
 }
 
 void frmkiesbasis::cmdeinde_Click()
 {
     forms().show(QStringLiteral("frminfo"));
     forms().hide(objectName());
+    hideScreensLeftOpen(QStringLiteral("frminfo"));
     forms().setMainFrameEnabled(true);
+}
+
+// The menu can show the board beside an exercise that stays open. When the pupil leaves the
+// board for another screen, that exercise goes too, so that again one screen is shown (and
+// the closing screen always alone); it keeps its state, as every hidden screen does.
+void frmkiesbasis::hideScreensLeftOpen(const QString &shown)
+{
+    for (Screen *s : forms().loadedScreens())
+        if (s != this && s->objectName() != shown && s->isVisible())
+            forms().hide(s->objectName());
 }
 
 void frmkiesbasis::person_Click(int index)

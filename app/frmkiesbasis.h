@@ -36,6 +36,7 @@ public:
 private:
     void exercise_Click(const QString &screen, bool disablesMainFrame);
     void cmdeinde_Click();
+    void hideScreensLeftOpen(const QString &shown);
     void person_Click(int index);
     void showBoardText(const QString &control);
 

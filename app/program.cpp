@@ -26,6 +26,7 @@
 #include "exercises100/frmtabulonzoek3.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
@@ -61,10 +62,25 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmtabulontellen"), [] { return new frmtabulontellen; });
 }
 
+// Qt asks the desktop's session bus whether a screen reader runs. Where there is no session
+// bus, the bus library would start a bus daemon of its own (dbus-launch): a program outside
+// this one, left running after it. Then the program asks for no bus at all.
+void askForNoPrivateBus()
+{
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    // The user's bus in the runtime folder is found there by the bus library itself.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 } // namespace
 
 QWidget *startProgram()
 {
+    askForNoPrivateBus();
     loadBundledFonts();
     installClickGuard();
     // Controls without a font of their own (menu, status bar, frame captions) use it too.

@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds getalveld with its tests (warnings as errors) and runs
-# every test headless.
+# every test headless. With --sanitize the same runs in a build of its own (build/sanitize)
+# with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer: any report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --tests
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DGETALVELD_WERROR=ON >/dev/null
-cmake --build build/test -j"$(nproc)"
-cd build/test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+build=build/test
+options=()
+jobs=1
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build/sanitize
+    options=(-DGETALVELD_SANITIZE=ON -DGETALVELD_BENCH=OFF)
+    # The slow random pupil runs beside the other tests.
+    jobs=$(nproc)
+fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DGETALVELD_WERROR=ON "${options[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
