@@ -5,6 +5,7 @@
 #include "app/frmmecenaat1.h"
 #include "app/mdiform2.h"
 #include "app/processend.h"
+#include "board/accessible.h"
 #include "board/controls.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
@@ -67,6 +68,7 @@ QWidget *startProgram()
 {
     loadBundledFonts();
     installClickGuard();
+    installAccessibility();
     // Controls without a font of their own (menu, status bar, frame captions) use it too.
     QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));

@@ -1,8 +1,10 @@
 #include "board/controls.h"
 
+#include "board/accessible.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -136,6 +138,9 @@ void Label::setCaption(const QString &caption)
         return;
     m_caption = caption;
     setText(displayText(caption));
+    // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
+    if (isVisible())
+        announce(this, QAccessible::NameChanged);
 }
 
 void Label::setBackColor(quint32 colour)

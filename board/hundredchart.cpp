@@ -33,6 +33,11 @@ HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, co
     }
     designCaptions();
     frame100->setEnabled(enabled);
+
+    // The keyboard starts on 1 and reaches 0 last, above 10.
+    std::vector<QWidget *> order(lbltabulon.begin() + 1, lbltabulon.end());
+    order.push_back(lbltabulon[0]);
+    keys = new ChartFocus(screen, std::move(order));
 }
 
 QRect HundredChart::cellTwips(int index)

@@ -115,6 +115,11 @@ ThousandField::ThousandField(QWidget *screen, const ThousandFieldLayout &layout)
     spare->setCaption(QStringLiteral("0"));
     spare->hide();
     lbltabulon[0] = spare;
+
+    // The keyboard starts on the first picture: a hundred is opened before its cells are used.
+    std::vector<QWidget *> order(pictures.begin() + 1, pictures.end());
+    order.insert(order.end(), lbltabulon.begin(), lbltabulon.end());
+    keys = new ChartFocus(screen, std::move(order));
 }
 
 QRect ThousandField::cellTwips(int index)
