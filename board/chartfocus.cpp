@@ -37,6 +37,21 @@ ChartFocus::ChartFocus(QWidget *screen, std::vector<QWidget *> targets)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(0, 0, 0, 0);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now != this || !old || old->window() != window())
+            return;
+        if (old->isVisible()) {
+            m_shown = true;
+            update();
+        } else {
+            // The button that had the keyboard was hidden: the keyboard goes on to the next
+            // control as it always did (or back to the hidden button, which takes it again when
+            // it is shown), and the chart waits for Tab.
+            focusNextPrevChild(true);
+            if (hasFocus())
+                old->setFocus(Qt::OtherFocusReason);
+        }
+    });
 }
 
 bool ChartFocus::usable(int index) const
@@ -129,6 +144,9 @@ void ChartFocus::focusInEvent(QFocusEvent *event)
 void ChartFocus::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
+    // Another window coming to the front leaves the frame as it was for the pupil's return.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_shown = false;
     update();
 }
 
@@ -152,8 +170,10 @@ void ChartFocus::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         // A held key is one press, as a held mouse button is one click.
-        if (!event->isAutoRepeat() && usable(m_current))
+        if (m_shown && !event->isAutoRepeat() && usable(m_current))
             clickLikeMouse(current());
+        m_shown = true;
+        update();
         event->accept();
         return;
     default:
@@ -161,14 +181,16 @@ void ChartFocus::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+    m_shown = true;
     const int next = nearest(direction);
     if (next >= 0)
         moveTo(next);
+    update();
 }
 
 void ChartFocus::paintEvent(QPaintEvent *)
 {
-    if (!hasFocus() || !usable(m_current))
+    if (!hasFocus() || !m_shown || !usable(m_current))
         return;
     QPainter p(this);
     // A thick yellow frame with a dark edge inside stands out on every cell colour.

@@ -43,6 +43,11 @@ private:
 
     std::vector<QWidget *> m_targets;
     int m_current = -1;
+    // The frame shows once the pupil uses the keyboard on the chart: Tab from a control, or a
+    // key pressed in it. The keyboard can also land here because the button that had it was
+    // hidden (the start button during a task); then nothing shows and Enter clicks nothing
+    // until the pupil shows that the keyboard is meant.
+    bool m_shown = false;
 };
 
 } // namespace getalveld

@@ -1,6 +1,7 @@
 #include "board/hundredchart.h"
 
 #include "board/geometry.h"
+#include "board/screen.h"
 
 namespace getalveld {
 
@@ -62,8 +63,7 @@ void HundredChart::number()
     for (int i = 0; i <= lastCell; ++i) {
         Cell *cell = lbltabulon[size_t(i)];
         cell->setCaption(QString::number(i));
-        if (cell->font() != numbered)
-            cell->setFont(numbered);
+        Screen::setControlFont(cell, numbered);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "exercises1000/thousandfield.h"
 
+#include "board/screen.h"
+
 namespace getalveld {
 
 namespace {
@@ -133,13 +135,11 @@ void ThousandField::openHundred(int n)
     hideHundredFrames();
     frames[size_t(n)]->show();
     const QFont numbered = screenFont(font::arial, 12, true);
-    if (grids[size_t(n)]->font() != numbered)
-        grids[size_t(n)]->setFont(numbered);
+    Screen::setControlFont(grids[size_t(n)], numbered);
     // The first hundred's loop starts at 0 and so renames the hidden spare cell as well.
     if (n == 1) {
         lbltabulon[0]->setCaption(QStringLiteral("0"));
-        if (lbltabulon[0]->font() != numbered)
-            lbltabulon[0]->setFont(numbered);
+        Screen::setControlFont(lbltabulon[0], numbered);
     }
     for (int i = 100 * (n - 1) + 1; i <= 100 * n; ++i)
         lbltabulon[size_t(i)]->setCaption(QString::number(i));

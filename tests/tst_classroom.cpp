@@ -105,6 +105,27 @@ private slots:
         QVERIFY(tabTo(s, "cmdstart"));
     }
 
+    // Opening a screen leaves the keyboard where it always was: the chart's frame is reached
+    // by Tab, after the buttons, and is not drawn before.
+    void chartFrameComesLastInTabOrder()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QApplication::processEvents();
+        {
+            QStringList chain;
+            for (QWidget *w = s->nextInFocusChain(); w != s; w = w->nextInFocusChain())
+                if (w->focusPolicy() & Qt::TabFocus)
+                    chain << w->objectName() + (w->isVisibleTo(s) ? "" : "-hidden");
+            qWarning() << chain << s->focusWidget();
+        }
+        QVERIFY(!keysOf(s)->hasFocus());
+        QVERIFY(tabTo(s, "cmdstop"));
+        QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(s->focusWidget()->objectName(), QStringLiteral("cmdstart"));
+        QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(s->focusWidget()->objectName(), QStringLiteral("chartFocus"));
+    }
+
     // The arrows follow the chart's picture: 0 lies above 10, nothing lies right of 10 or
     // above the top row, so the frame stays where an arrow leads nowhere.
     void arrowsFollowTheChart_data()
