@@ -78,6 +78,7 @@ QWidget *startProgram()
     QWidget *old = f.mainFrame();
     f.clear();
     delete old;
+    Screen::resetProgramScale();
 
     registerScreens(f);
     auto *frame = new MDIForm2;

@@ -125,6 +125,11 @@ qreal Screen::programScale()
     return programScaling().scale;
 }
 
+void Screen::resetProgramScale()
+{
+    programScaling() = ProgramScale();
+}
+
 bool Screen::fillsDisplay()
 {
     return programScaling().filling;
@@ -255,6 +260,10 @@ void Screen::layOut()
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_recentre && !isFullScreen() && size() == m_designed * m_scale) {
+        m_recentre = false;
+        centre();
+    }
     if (m_layingOut || m_designed.isEmpty())
         return;
     // The pupil or the window manager resized the screen: its content follows, keeping its
@@ -293,6 +302,7 @@ void Screen::toggleFillDisplay()
     } else {
         program.filling = false;
         program.scale = program.beforeFilling;
+        m_recentre = true;
         showNormal();
         applyScale(qMin(program.scale, fittingScale(false)), true);
         centre();

@@ -48,6 +48,8 @@ public:
     // F11 makes the screen fill the display, and every screen after it, until F11 again.
     qreal scale() const { return m_scale; }
     static qreal programScale();
+    // A new start of the program begins at scale 1, in a window.
+    static void resetProgramScale();
     static bool fillsDisplay();
     void toggleFillDisplay();
     // The scale of the screen a control lies on; 1 for a control outside any screen.
@@ -86,6 +88,7 @@ private:
     bool m_centrePending = false;
     bool m_layingOut = false;
     bool m_chainOrdered = false;
+    bool m_recentre = false; // back from filling the display: centre once the window is sized
 };
 
 // The program's collection of screens: it knows every screen by name, creates one on its

@@ -4,6 +4,7 @@
 #include "board/chartfocus.h"
 #include "board/controls.h"
 #include "board/geometry.h"
+#include "board/pictures.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -111,13 +112,6 @@ private slots:
     {
         Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
         QApplication::processEvents();
-        {
-            QStringList chain;
-            for (QWidget *w = s->nextInFocusChain(); w != s; w = w->nextInFocusChain())
-                if (w->focusPolicy() & Qt::TabFocus)
-                    chain << w->objectName() + (w->isVisibleTo(s) ? "" : "-hidden");
-            qWarning() << chain << s->focusWidget();
-        }
         QVERIFY(!keysOf(s)->hasFocus());
         QVERIFY(tabTo(s, "cmdstop"));
         QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
@@ -257,6 +251,129 @@ private slots:
         QVERIFY(heard.contains(qMakePair(cell(2), QAccessible::Focus)));
         QVERIFY(QAccessible::queryAccessibleInterface(control(s, cell(2)))->state().focused);
         QVERIFY(!QAccessible::queryAccessibleInterface(control(s, cell(1)))->state().focused);
+    }
+
+    // Resized to twice its size, the find screen shows everything twice as large: places,
+    // fonts (also those set during a task), pictures drawn anew at their size; back at its
+    // own size it is exactly as designed again.
+    void resizedScreenScalesEverything()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QVERIFY(s);
+        const QList<QWidget *> all = s->findChildren<QWidget *>();
+        QHash<QWidget *, QRect> designed;
+        QHash<QWidget *, qreal> points;
+        for (QWidget *w : all) {
+            designed.insert(w, w->geometry());
+            points.insert(w, w->font().pointSizeF());
+        }
+        const QSize size = s->size();
+        s->resize(size * 2);
+        QCOMPARE(s->scale(), 2.0);
+        for (const char *name : {"frame100", "lbltabulon(47)", "cmdstart", "lbljuist", "imgveld1", "Shape3(0)"}) {
+            QWidget *w = control(s, name);
+            QCOMPARE(w->geometry(), QRect(designed[w].topLeft() * 2, designed[w].size() * 2));
+            QCOMPARE(w->font().pointSizeF(), points[w] * 2);
+        }
+        script({rFor(7, 9), rFor(4, 9)});
+        QVERIFY(click(s, "cmdstart"));
+        QCOMPARE(control(s, cell(47))->font().pointSizeF(), 26.0);
+        // The picture is drawn from its source at the new size, not stretched.
+        QWidget *image = control(s, "imgveld1");
+        QCOMPARE(image->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture("veld1", image->size()).toImage().convertToFormat(QImage::Format_RGB32));
+        // A click at the scaled place is judged as ever.
+        QVERIFY(click(s, cell(47)));
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+
+        s->resize(size);
+        QCOMPARE(s->scale(), 1.0);
+        for (QWidget *w : all) {
+            if (w == keysOf(s))
+                continue; // lies on the cell it frames
+            QCOMPARE(w->geometry(), designed[w]);
+            if (w->objectName().startsWith(QLatin1String("lbltabulon")))
+                continue; // numbered at 13 pt bold during the task
+            QCOMPARE(w->font().pointSizeF(), points[w]);
+        }
+        QCOMPARE(control(s, cell(47))->font().pointSizeF(), 13.0);
+    }
+
+    // A window of other proportions shows the whole screen at the largest scale that fits,
+    // in the middle.
+    void otherProportionsKeepTheLayoutCentred()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        const QSize size = s->size();
+        s->resize(size.width() * 2, size.height());
+        QCOMPARE(s->scale(), 1.0);
+        QCOMPARE(control(s, "Shape1")->x(), size.width() / 2);
+        s->resize(size.width() / 2, size.height());
+        QCOMPARE(s->scale(), 0.5);
+        QCOMPARE(control(s, "Shape1")->y(), (size.height() - qRound(size.height() * 0.5)) / 2);
+    }
+
+    // The scale belongs to the program: the screen shown next takes it, and F11 fills the
+    // display and gives the earlier scale back.
+    void nextScreenKeepsTheScaleAndF11FillsTheDisplay()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        s->resize(s->size() * 3 / 4);
+        QCOMPARE(Screen::programScale(), 0.75);
+        QVERIFY(click(s, "cmdstop"));
+        Screen *board = screen("frmkiesbasis");
+        QVERIFY(board->isVisible());
+        QCOMPARE(board->scale(), 0.75);
+        QCOMPARE(board->size(), QSize(594, 397));
+        QCOMPARE(control(board, "cmdeinde")->geometry(), QRect(6, 342, 91, 37)); // corners 8,456 and 129,505 scaled
+
+        QTest::keyClick(board, Qt::Key_F11);
+        QVERIFY(board->isFullScreen());
+        const QRect display = board->screen()->geometry();
+        // The window system tells the new size on its next pass.
+        QTRY_COMPARE(board->scale(), qMin(display.width() / 792.0, display.height() / 529.0));
+        // The next screen fills the display too.
+        QVERIFY(click(board, "cmdtabulonzoek"));
+        QVERIFY(s->isFullScreen());
+        QTRY_VERIFY(s->scale() > 1.0);
+        QTest::keyClick(s->focusWidget() ? s->focusWidget() : s, Qt::Key_F11);
+        QVERIFY(!s->isFullScreen());
+        QCOMPARE(s->scale(), 0.75);
+        QCOMPARE(Screen::programScale(), 0.75);
+        // Back in a window, centred again (within the frame the offscreen display reports).
+        QTRY_VERIFY(qAbs(s->frameGeometry().center().x() - display.center().x()) <= 3);
+    }
+
+    // A finger on the whiteboard is a click: touching a cell judges it.
+    void touchIsAClick()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        s->resize(s->size() * 3 / 2);
+        script({rFor(7, 9), rFor(4, 9)});
+        QVERIFY(click(s, "cmdstart"));
+        static QPointingDevice *finger = QTest::createTouchDevice();
+        QWidget *c = control(s, cell(46));
+        const QPoint at = c->mapTo(s, c->rect().center());
+        QTest::touchEvent(s->windowHandle(), finger).press(0, at);
+        QTest::touchEvent(s->windowHandle(), finger).release(0, at);
+        QCOMPARE(backColor(s, cell(46)), colour::cellRed);
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+    }
+
+    // The thousand field at another scale: a hundred opened while scaled gets its scaled font.
+    void thousandFieldOpensScaled()
+    {
+        Screen *s = openExercise("cmd1000veld", "frmduizendveld");
+        s->resize(s->size() * 3 / 2);
+        script({rFor(47, 100), rFor(2, 9, 0)});
+        QVERIFY(click(s, "cmdstart"));
+        QVERIFY(click(s, "imgveld3"));
+        QVERIFY(qAbs(s->scale() - 1.5) < 0.01);
+        QCOMPARE(control(s, cell(247))->font().pointSizeF(), 12.0 * s->scale());
+        QCOMPARE(control(s, cell(247))->size(), QSize(56, 50));
+        s->resize(797, 529);
+        QCOMPARE(control(s, cell(247))->font().pointSizeF(), 12.0);
+        QCOMPARE(control(s, cell(247))->geometry(), twipsRect(2880, 1920, 555, 495));
     }
 
     // The choice board's picture buttons are read as the exercise they open.
