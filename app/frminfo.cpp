@@ -80,7 +80,7 @@ void frminfo::showProgressInStatusBar(bool show)
         const int height = roundHalfEven(r.bottom * double(twipsPerPixel)) - top;
         const int width = roundHalfEven(r.right * double(twipsPerPixel)) - left;
         setParentWindow(ProgressBar1, StatusBar1);
-        ProgressBar1->setGeometry(twipsRect(left, top, width, height));
+        Screen::placeControlAsShown(ProgressBar1, twipsRect(left, top, width, height));
         ProgressBar1->show();
         ProgressBar1->setValue(0);
     } else {

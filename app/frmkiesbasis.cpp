@@ -77,6 +77,28 @@ QString boardText(const QString &control)
     return boardTexts().value(control);
 }
 
+// What a screen reader says for each picture button: the exercise it opens.
+static QString spokenName(const QString &button)
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("cmdtabulon"), QStringLiteral("zoeken met kolom en rij op het tabulon")},
+        {QStringLiteral("cmdtabulonzoek"), QStringLiteral("zoek het getal op het tabulon")},
+        {QStringLiteral("cmdtabulonlees"), QStringLiteral("lees het getal in woorden en zoek het op het tabulon")},
+        {QStringLiteral("cmdtabulontelt"), QStringLiteral("tellen op het tabulon")},
+        {QStringLiteral("cmdbewerk"), QStringLiteral("bewegingen en bewerkingen op het tabulon")},
+        {QStringLiteral("cmdtabulonplus"), QStringLiteral("optellen op het tabulon")},
+        {QStringLiteral("cmdveldmin"), QStringLiteral("aftrekken op het tabulon")},
+        {QStringLiteral("cmdtabulonplaats"), QStringLiteral("plaats het getal op het tabulon")},
+        {QStringLiteral("cmdtabulontellen"), QStringLiteral("meer of minder op het tabulon")},
+        {QStringLiteral("cmdtabulonrijen"), QStringLiteral("vul in op het tabulon")},
+        {QStringLiteral("cmd1000veld"), QStringLiteral("zoek het getal op het duizendveld")},
+        {QStringLiteral("cmd1000zoek2"), QStringLiteral("lees het getal in woorden en zoek het op het duizendveld")},
+        {QStringLiteral("cmd1000veldplus"), QStringLiteral("optellen op het duizendveld")},
+        {QStringLiteral("cmd1000veldmin"), QStringLiteral("aftrekken op het duizendveld")},
+    };
+    return names.value(button);
+}
+
 const std::vector<frmkiesbasis::ExerciseButton> &frmkiesbasis::exerciseButtons()
 {
     static const std::vector<ExerciseButton> list = {
@@ -132,6 +154,7 @@ frmkiesbasis::frmkiesbasis()
         auto *button = new CommandButton(this, name, twipsRect(b.left, b.top, 975, 645));
         button->setBackColor(0x00E0E0E0);
         button->setPicture(QString::fromLatin1(b.picture));
+        button->setAccessibleName(spokenName(name));
         button->reportMouseMoves();
         const bool disables = name == QLatin1String("cmdtabulon") || name == QLatin1String("cmdtabulonrijen");
         connect(button, &CommandButton::clicked, this, [this, screen, disables] { exercise_Click(screen, disables); });
@@ -145,6 +168,7 @@ frmkiesbasis::frmkiesbasis()
     cmdeinde->setBackColor(0x00000080);
     cmdeinde->setPicture(QStringLiteral("stop"));
     cmdeinde->setToolTip(QStringLiteral("tot de volgende keer"));
+    cmdeinde->setAccessibleName(QStringLiteral("einde"));
     connect(cmdeinde, &CommandButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
     tabOrder.emplace_back(0, cmdeinde);
 

@@ -5,6 +5,7 @@
 #include "app/frmmecenaat1.h"
 #include "app/mdiform2.h"
 #include "app/processend.h"
+#include "board/accessible.h"
 #include "board/controls.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
@@ -83,6 +84,7 @@ QWidget *startProgram()
     askForNoPrivateBus();
     loadBundledFonts();
     installClickGuard();
+    installAccessibility();
     // Controls without a font of their own (menu, status bar, frame captions) use it too.
     QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
@@ -94,6 +96,7 @@ QWidget *startProgram()
     QWidget *old = f.mainFrame();
     f.clear();
     delete old;
+    Screen::resetProgramScale();
 
     registerScreens(f);
     auto *frame = new MDIForm2;

@@ -1,7 +1,9 @@
 #include "board/cell.h"
 
+#include "board/accessible.h"
 #include "board/geometry.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,6 +31,9 @@ void Cell::setBackColor(quint32 colour)
         return;
     m_back = colour;
     update();
+    // The colour is the verdict on a clicked cell: a screen reader hears it as the description.
+    if (isVisible())
+        announce(this, QAccessible::DescriptionChanged);
 }
 
 void Cell::setForeColor(quint32 colour)

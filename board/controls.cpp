@@ -1,8 +1,11 @@
 #include "board/controls.h"
 
+#include "board/accessible.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
+#include "board/screen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -10,6 +13,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <cmath>
 
 namespace getalveld {
 
@@ -136,6 +140,9 @@ void Label::setCaption(const QString &caption)
         return;
     m_caption = caption;
     setText(displayText(caption));
+    // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
+    if (isVisible())
+        announce(this, QAccessible::NameChanged);
 }
 
 void Label::setBackColor(quint32 colour)
@@ -292,7 +299,8 @@ void CommandButton::paintEvent(QPaintEvent *)
     const int textHeight = caption.isEmpty() ? 0 : fm.boundingRect(content, Qt::TextWordWrap, caption).height();
     if (!m_picture.isEmpty()) {
         const int fit = qMax(8, qMin(content.width(), content.height() - textHeight));
-        const int side = m_pictureSize.isEmpty() ? fit : qMin(fit, m_pictureSize.width());
+        const int side = m_pictureSize.isEmpty() ? fit
+                                                 : qMin(fit, int(std::lround(m_pictureSize.width() * Screen::scaleOf(this))));
         const QRect iconRect(content.center().x() - side / 2 + 1, content.top() + (content.height() - textHeight - side) / 2, side, side);
         p.drawPixmap(iconRect, getalveld::picture(m_picture, iconRect.size(), devicePixelRatioF()));
         content.setTop(iconRect.bottom());
@@ -464,7 +472,17 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(bgr(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
-    const QPoint origin = pos();
+    const qreal scale = Screen::scaleOf(this);
+    if (scale == 1.0) {
+        const QPoint origin = pos();
+        p.drawLine(pixels(m_twips.p1()) - origin, pixels(m_twips.p2()) - origin);
+        return;
+    }
+    // Drawn at the designed size through the painter's scale: a wider pen, never a stretched
+    // picture of a line.
+    const QRect ends = QRect(pixels(m_twips.p1()), pixels(m_twips.p2())).normalized();
+    const QPoint origin = ends.topLeft() - QPoint(m_width / 2 + 1, m_width / 2 + 1);
+    p.scale(scale, scale);
     p.drawLine(pixels(m_twips.p1()) - origin, pixels(m_twips.p2()) - origin);
 }
 

@@ -1,6 +1,7 @@
 #include "board/hundredchart.h"
 
 #include "board/geometry.h"
+#include "board/screen.h"
 
 namespace getalveld {
 
@@ -33,6 +34,11 @@ HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, co
     }
     designCaptions();
     frame100->setEnabled(enabled);
+
+    // The keyboard starts on 1 and reaches 0 last, above 10.
+    std::vector<QWidget *> order(lbltabulon.begin() + 1, lbltabulon.end());
+    order.push_back(lbltabulon[0]);
+    keys = new ChartFocus(screen, std::move(order));
 }
 
 QRect HundredChart::cellTwips(int index)
@@ -57,8 +63,7 @@ void HundredChart::number()
     for (int i = 0; i <= lastCell; ++i) {
         Cell *cell = lbltabulon[size_t(i)];
         cell->setCaption(QString::number(i));
-        if (cell->font() != numbered)
-            cell->setFont(numbered);
+        Screen::setControlFont(cell, numbered);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/cell.h"
+#include "board/chartfocus.h"
 #include "board/controls.h"
 
 #include <QObject>
@@ -44,6 +45,7 @@ public:
     Frame *frame100;
     Label *lblmemo2 = nullptr; // null where the chart has no instruction
     std::array<Cell *, lastCell + 1> lbltabulon{};
+    ChartFocus *keys; // the keyboard on the chart
 
 signals:
     void cellClicked(int index);

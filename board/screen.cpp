@@ -1,10 +1,12 @@
 #include "board/screen.h"
 
 #include "board/geometry.h"
+#include "board/chartfocus.h"
 #include "board/controls.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -30,6 +32,44 @@ QMargins &knownMargins(Screen::Border border)
     return border == Screen::Border::Sizeable ? sizeable : fixed;
 }
 
+// The program's scale and whether its screens fill the display; the scale to return to
+// when they stop filling it.
+struct ProgramScale
+{
+    qreal scale = 1.0;
+    bool filling = false;
+    qreal beforeFilling = 1.0;
+};
+ProgramScale &programScaling()
+{
+    static ProgramScale state;
+    return state;
+}
+
+int scaled(int pixels, qreal scale)
+{
+    return int(std::lround(pixels * scale));
+}
+
+// Corners are scaled, not sizes, so neighbouring controls still meet exactly.
+QRect scaledRect(const QRect &r, qreal scale)
+{
+    const int l = scaled(r.left(), scale), t = scaled(r.top(), scale);
+    return QRect(l, t, scaled(r.left() + r.width(), scale) - l, scaled(r.top() + r.height(), scale) - t);
+}
+
+QFont scaledFont(const QFont &designed, qreal scale)
+{
+    if (scale == 1.0)
+        return designed;
+    QFont font = designed;
+    if (designed.pointSizeF() > 0)
+        font.setPointSizeF(designed.pointSizeF() * scale);
+    else if (designed.pixelSize() > 0)
+        font.setPixelSize(qMax(1, scaled(designed.pixelSize(), scale)));
+    return font;
+}
+
 #if GETALVELD_HAVE_XCB
 xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 {
@@ -42,6 +82,18 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 #endif
 
 } // namespace
+
+struct Screen::Scaling
+{
+    struct Designed
+    {
+        QRect geometry;
+        QFont font;
+        bool ownFont;
+    };
+    QHash<QWidget *, Designed> controls;
+    QFont screenFont;
+};
 
 Screen::Screen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
                quint32 back, Border border)
@@ -58,11 +110,203 @@ Screen::Screen(const QString &name, const QString &caption, int clientWidthTwips
     setAutoFillBackground(true);
     setRoleColour(this, QPalette::Window, back);
     const QSize client(px(clientWidthTwips), px(clientHeightTwips));
+    m_designed = client;
     if (border == Border::FixedDialog) {
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         setFixedSize(client);
     } else {
         resize(client);
+    }
+}
+
+Screen::~Screen() = default;
+
+qreal Screen::programScale()
+{
+    return programScaling().scale;
+}
+
+void Screen::resetProgramScale()
+{
+    programScaling() = ProgramScale();
+}
+
+bool Screen::fillsDisplay()
+{
+    return programScaling().filling;
+}
+
+qreal Screen::scaleOf(const QWidget *control)
+{
+    const auto *screen = qobject_cast<const Screen *>(control->window());
+    return screen ? screen->m_scale : 1.0;
+}
+
+// The largest scale at which the screen's client area fits the display (the whole display
+// when it fills it, otherwise the work area).
+qreal Screen::fittingScale(bool wholeDisplay) const
+{
+    QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display || m_designed.isEmpty())
+        return 1.0;
+    const QRect room = wholeDisplay ? display->geometry() : display->availableGeometry();
+    return qMin(room.width() / qreal(m_designed.width()), room.height() / qreal(m_designed.height()));
+}
+
+void Screen::placeControl(QWidget *control, const QRect &designed)
+{
+    auto *screen = qobject_cast<Screen *>(control->window());
+    if (!screen || !screen->m_scaling) {
+        control->setGeometry(designed);
+        return;
+    }
+    auto &record = screen->m_scaling->controls[control];
+    record.geometry = designed;
+    QRect r = scaledRect(designed, screen->m_scale);
+    if (control->parentWidget() == screen)
+        r.translate(screen->m_offset);
+    control->setGeometry(r);
+}
+
+void Screen::placeControlAsShown(QWidget *control, const QRect &shown)
+{
+    auto *screen = qobject_cast<Screen *>(control->window());
+    if (!screen || !screen->m_scaling) {
+        control->setGeometry(shown);
+        return;
+    }
+    const qreal s = screen->m_scale;
+    const QRect moved = control->parentWidget() == screen ? shown.translated(-screen->m_offset) : shown;
+    screen->m_scaling->controls[control].geometry = scaledRect(moved, 1.0 / s);
+    control->setGeometry(shown);
+}
+
+void Screen::setControlFont(QWidget *control, const QFont &designed)
+{
+    auto *screen = qobject_cast<Screen *>(control->window());
+    if (!screen || !screen->m_scaling) {
+        if (control->font() != designed || !control->testAttribute(Qt::WA_SetFont))
+            control->setFont(designed);
+        return;
+    }
+    auto &record = screen->m_scaling->controls[control];
+    if (record.ownFont && record.font == designed)
+        return;
+    record.font = designed;
+    record.ownFont = true;
+    if (record.geometry.isNull())
+        record.geometry = scaledRect(control->geometry(), 1.0 / screen->m_scale);
+    control->setFont(scaledFont(designed, screen->m_scale));
+}
+
+void Screen::applyScale(qreal scale, bool resizeWindow)
+{
+    if (!m_scaling) {
+        if (scale == 1.0 && m_offset.isNull()) {
+            if (resizeWindow && size() != m_designed)
+                resize(m_designed);
+            return;
+        }
+        // The first time away from scale 1: every control is still where it was designed.
+        m_scaling = std::make_unique<Scaling>();
+        m_scaling->screenFont = font();
+        for (QWidget *w : findChildren<QWidget *>()) {
+            if (w->isWindow() || qobject_cast<ChartFocus *>(w))
+                continue;
+            m_scaling->controls.insert(w, {w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont)});
+        }
+    }
+    m_scale = scale;
+    if (resizeWindow) {
+        m_offset = QPoint();
+        const QSize client(scaled(m_designed.width(), scale), scaled(m_designed.height(), scale));
+        m_layingOut = true;
+        if (m_border == Border::FixedDialog)
+            setFixedSize(client);
+        else
+            resize(client);
+        m_layingOut = false;
+    }
+    layOut();
+}
+
+void Screen::layOut()
+{
+    const qreal s = m_scale;
+    setFont(scaledFont(m_scaling->screenFont, s));
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w->isWindow() || qobject_cast<ChartFocus *>(w))
+            continue;
+        auto found = m_scaling->controls.find(w);
+        if (found == m_scaling->controls.end()) {
+            // Made after the screen was first scaled: made where it was designed.
+            found = m_scaling->controls.insert(w, {w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont)});
+        }
+        QRect r = scaledRect(found->geometry, s);
+        if (w->parentWidget() == this)
+            r.translate(m_offset);
+        if (w->geometry() != r)
+            w->setGeometry(r);
+        if (found->ownFont) {
+            const QFont f = scaledFont(found->font, s);
+            if (w->font() != f)
+                w->setFont(f);
+        }
+        w->update();
+    }
+    for (ChartFocus *keys : findChildren<ChartFocus *>())
+        keys->follow();
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_recentre && !isFullScreen() && size() == m_designed * m_scale) {
+        m_recentre = false;
+        centre();
+    }
+    if (m_layingOut || m_designed.isEmpty())
+        return;
+    // The pupil or the window manager resized the screen: its content follows, keeping its
+    // proportions and centred in the window.
+    const QSize now = size();
+    const qreal s = qMin(now.width() / qreal(m_designed.width()), now.height() / qreal(m_designed.height()));
+    if (s == m_scale && !m_scaling && now == m_designed)
+        return;
+    const QPoint offset((now.width() - scaled(m_designed.width(), s)) / 2,
+                        (now.height() - scaled(m_designed.height(), s)) / 2);
+    if (s == m_scale && offset == m_offset)
+        return;
+    m_offset = offset;
+    applyScale(s, false);
+    if (isVisible())
+        programScaling().scale = s;
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
+        toggleFillDisplay();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Screen::toggleFillDisplay()
+{
+    ProgramScale &program = programScaling();
+    if (!program.filling) {
+        program.beforeFilling = program.scale;
+        program.filling = true;
+        showFullScreen();
+    } else {
+        program.filling = false;
+        program.scale = program.beforeFilling;
+        m_recentre = true;
+        showNormal();
+        applyScale(qMin(program.scale, fittingScale(false)), true);
+        centre();
     }
 }
 
@@ -114,6 +358,8 @@ QMargins Screen::outerMargins() const
 
 void Screen::centre()
 {
+    if (isFullScreen())
+        return;
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!display)
         return;
@@ -133,7 +379,30 @@ void Screen::bringUp(QWidget *mainFrame)
         winId();
         if (mainFrame && mainFrame->windowHandle())
             windowHandle()->setTransientParent(mainFrame->windowHandle());
-        show();
+        if (!m_chainOrdered) {
+            // The charts' keyboard frames come last in the Tab order, after the buttons, so
+            // the control that has the keyboard when a screen opens is the one it always was.
+            m_chainOrdered = true;
+            // A child put back under its parent joins the end of the Tab order.
+            for (ChartFocus *keys : findChildren<ChartFocus *>()) {
+                QWidget *parent = keys->parentWidget();
+                keys->setParent(nullptr);
+                keys->setParent(parent);
+                keys->show();
+            }
+        }
+        // A screen takes the program's scale, or the largest that fits the display.
+        const ProgramScale &program = programScaling();
+        if (program.filling) {
+            showFullScreen();
+        } else {
+            if (isFullScreen())
+                setWindowState(windowState() & ~Qt::WindowFullScreen);
+            const qreal wanted = qMin(program.scale, fittingScale(false));
+            if (wanted != m_scale || size() != m_designed * wanted)
+                applyScale(wanted, true);
+            show();
+        }
         writeTitle();
     }
     // Window managers offer a minimise box whatever the window asks for; a screen that is

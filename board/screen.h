@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace getalveld {
 
@@ -22,6 +23,7 @@ public:
 
     Screen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
            quint32 back, Border border = Border::Sizeable);
+    ~Screen() override;
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption);
@@ -40,19 +42,53 @@ public:
     // above the main frame and active.
     void bringUp(QWidget *mainFrame);
 
+    // Scaling. The layout stays in twips; at scale s every control, font and picture is s
+    // times its designed size. The scale is the program's: a screen that is resized sets it,
+    // and every screen shown later takes it (or the largest scale that fits the display).
+    // F11 makes the screen fill the display, and every screen after it, until F11 again.
+    qreal scale() const { return m_scale; }
+    static qreal programScale();
+    // A new start of the program begins at scale 1, in a window.
+    static void resetProgramScale();
+    static bool fillsDisplay();
+    void toggleFillDisplay();
+    // The scale of the screen a control lies on; 1 for a control outside any screen.
+    static qreal scaleOf(const QWidget *control);
+    // Moves a control at run time to its designed place (pixels at scale 1), scaled.
+    static void placeControl(QWidget *control, const QRect &designed);
+    // Moves a control to a place measured on the screen as it is now, at its scale.
+    static void placeControlAsShown(QWidget *control, const QRect &shown);
+    // Gives a control its designed font, scaled; a font it already has costs nothing.
+    static void setControlFont(QWidget *control, const QFont &designed);
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QMargins outerMargins() const;
     void writeTitle();
+    qreal fittingScale(bool wholeDisplay) const;
+    void applyScale(qreal scale, bool resizeWindow);
+    void layOut();
+    struct Scaling;
+    // Made the first time the screen leaves scale 1: the designed geometry and font of each
+    // control. A screen that is never scaled carries nothing.
+    std::unique_ptr<Scaling> m_scaling;
+    QSize m_designed;
+    qreal m_scale = 1.0;
+    QPoint m_offset; // the scaled layout is centred when the window's proportions differ
 
     quint32 m_back;
     Border m_border;
     // The frame the last centring assumed; the window manager may tell the real one later.
     QMargins m_centredWith;
     bool m_centrePending = false;
+    bool m_layingOut = false;
+    bool m_chainOrdered = false;
+    bool m_recentre = false; // back from filling the display: centre once the window is sized
 };
 
 // The program's collection of screens: it knows every screen by name, creates one on its

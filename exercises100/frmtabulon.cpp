@@ -93,6 +93,7 @@ frmtabulon::frmtabulon()
         optveldGroup->addButton(member, m);
         optveld[size_t(m)] = member;
     }
+    keys = new ChartFocus(this, std::vector<QWidget *>(optveld.begin(), optveld.end()));
 
     txtwaarde = (new TextBox(this, QStringLiteral("txtwaarde"), twipsRect(8640, 240, 1335, 735)))
                     ->look(colour::white, font::arial, 27.75, true);

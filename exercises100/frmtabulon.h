@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/chartfocus.h"
 #include "board/controls.h"
 #include "board/optionbutton.h"
 #include "board/screen.h"
@@ -57,6 +58,7 @@ private:
     Image *Image1;
     // 0 to 100 the chart, 100 + n the cover over n, the rest spare and always hidden.
     std::array<OptionButton *, lastMember + 1> optveld{};
+    ChartFocus *keys; // the keyboard on the option grid
     QButtonGroup *optveldGroup;
     TextBox *txtwaarde;
     Label *lblopgave, *lblles, *lblgetal, *Label1;

@@ -134,8 +134,7 @@ void frmtabulonzoek3::numberTopRow()
     for (int i = 0; i <= 10; ++i) {
         auto cell = board.cell(i);
         cell->setCaption(QString::number(i));
-        if (cell->font() != numbered)
-            cell->setFont(numbered);
+        Screen::setControlFont(cell, numbered);
     }
 }
 

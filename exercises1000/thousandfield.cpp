@@ -1,5 +1,7 @@
 #include "exercises1000/thousandfield.h"
 
+#include "board/screen.h"
+
 namespace getalveld {
 
 namespace {
@@ -115,6 +117,11 @@ ThousandField::ThousandField(QWidget *screen, const ThousandFieldLayout &layout)
     spare->setCaption(QStringLiteral("0"));
     spare->hide();
     lbltabulon[0] = spare;
+
+    // The keyboard starts on the first picture: a hundred is opened before its cells are used.
+    std::vector<QWidget *> order(pictures.begin() + 1, pictures.end());
+    order.insert(order.end(), lbltabulon.begin(), lbltabulon.end());
+    keys = new ChartFocus(screen, std::move(order));
 }
 
 QRect ThousandField::cellTwips(int index)
@@ -128,13 +135,11 @@ void ThousandField::openHundred(int n)
     hideHundredFrames();
     frames[size_t(n)]->show();
     const QFont numbered = screenFont(font::arial, 12, true);
-    if (grids[size_t(n)]->font() != numbered)
-        grids[size_t(n)]->setFont(numbered);
+    Screen::setControlFont(grids[size_t(n)], numbered);
     // The first hundred's loop starts at 0 and so renames the hidden spare cell as well.
     if (n == 1) {
         lbltabulon[0]->setCaption(QStringLiteral("0"));
-        if (lbltabulon[0]->font() != numbered)
-            lbltabulon[0]->setFont(numbered);
+        Screen::setControlFont(lbltabulon[0], numbered);
     }
     for (int i = 100 * (n - 1) + 1; i <= 100 * n; ++i)
         lbltabulon[size_t(i)]->setCaption(QString::number(i));

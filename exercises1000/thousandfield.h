@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/cell.h"
+#include "board/chartfocus.h"
 #include "board/controls.h"
 #include "board/geometry.h"
 
@@ -57,6 +58,7 @@ public:
     std::array<Frame *, hundreds + 1> frames{};    // frame100, Frame200 ... Frame1000
     std::array<Label *, hundreds + 1> memoLabels{}; // lblmemo2, Label1 ... Label9
     std::array<Cell *, lastCell + 1> lbltabulon{};
+    ChartFocus *keys; // the keyboard on the pictures and the open hundred
 
     // A cell of the field was clicked.
     void reportClick(int index) { emit cellClicked(index); }

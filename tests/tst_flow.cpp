@@ -152,7 +152,8 @@ private slots:
         QCOMPARE(probe->loads, 1); // a new screen, loaded afresh
     }
 
-    // Centred on every activation, with no clamping for a window larger than the display.
+    // Centred on every activation. A screen larger than the display is shown at the largest
+    // scale that fits; made larger by hand, it is centred with no clamping.
     void centring()
     {
         Probe *probe = nullptr;
@@ -167,6 +168,11 @@ private slots:
 
         Probe *wide = nullptr;
         forms().registerScreen(QStringLiteral("wide"), [&wide, &display] { return wide = new Probe(display.width() * 20); });
+        forms().show(QStringLiteral("wide"));
+        QVERIFY(wide->width() <= display.width());
+        QVERIFY(wide->scale() < 1.0);
+        QVERIFY(qAbs(wide->frameGeometry().center().x() - display.center().x()) <= 1);
+        wide->resize(display.width() * 2, wide->height());
         forms().show(QStringLiteral("wide"));
         QVERIFY(wide->x() < 0);
     }

@@ -1,0 +1,210 @@
+#include "board/chartfocus.h"
+
+#include "board/accessible.h"
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+namespace getalveld {
+
+void clickLikeMouse(QWidget *control)
+{
+    QWidget *window = control->window();
+    const QPoint centre = control->mapTo(window, control->rect().center());
+    // The click lands on whatever lies in front at that spot, as the mouse's would.
+    QWidget *hit = window->childAt(centre);
+    if (!hit)
+        hit = window;
+    const QPointF local = hit->mapFrom(window, centre);
+    const QPointF global = window->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, local, QPointF(centre), global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(hit, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, QPointF(centre), global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(hit, &release);
+}
+
+ChartFocus::ChartFocus(QWidget *screen, std::vector<QWidget *> targets)
+    : QWidget(screen), m_targets(std::move(targets))
+{
+    setObjectName(QStringLiteral("chartFocus"));
+    setFocusPolicy(Qt::StrongFocus);
+    // Clicks go through it to the cells, and it paints nothing but the frame.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(0, 0, 0, 0);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now != this || !old || old->window() != window())
+            return;
+        if (old->isVisible()) {
+            m_shown = true;
+            update();
+        } else {
+            // The button that had the keyboard was hidden: the keyboard goes on to the next
+            // control as it always did (or back to the hidden button, which takes it again when
+            // it is shown), and the chart waits for Tab.
+            focusNextPrevChild(true);
+            if (hasFocus())
+                old->setFocus(Qt::OtherFocusReason);
+        }
+    });
+}
+
+bool ChartFocus::usable(int index) const
+{
+    return index >= 0 && m_targets[size_t(index)]->isVisibleTo(parentWidget());
+}
+
+QRect ChartFocus::onScreen(int index) const
+{
+    QWidget *target = m_targets[size_t(index)];
+    return QRect(target->mapTo(parentWidget(), QPoint(0, 0)), target->size());
+}
+
+void ChartFocus::setCurrent(QWidget *target)
+{
+    for (size_t i = 0; i < m_targets.size(); ++i)
+        if (m_targets[i] == target)
+            moveTo(int(i));
+}
+
+void ChartFocus::follow()
+{
+    if (usable(m_current))
+        setGeometry(onScreen(m_current));
+}
+
+int ChartFocus::nearest(QPoint direction) const
+{
+    if (!usable(m_current)) {
+        for (size_t i = 0; i < m_targets.size(); ++i)
+            if (usable(int(i)))
+                return int(i);
+        return -1;
+    }
+    const QPoint from = onScreen(m_current).center();
+    int best = -1;
+    double bestScore = std::numeric_limits<double>::max();
+    for (size_t i = 0; i < m_targets.size(); ++i) {
+        if (int(i) == m_current || !usable(int(i)))
+            continue;
+        const QPoint d = onScreen(int(i)).center() - from;
+        const int along = d.x() * direction.x() + d.y() * direction.y();
+        const int across = std::abs(d.x() * direction.y() - d.y() * direction.x());
+        // Only what lies within 45 degrees of the arrow's direction, the straightest first.
+        if (along <= 0 || across >= along)
+            continue;
+        const double score = along + 2.0 * across;
+        // Of two targets on one spot the later one lies in front, as for the mouse.
+        if (score <= bestScore) {
+            best = int(i);
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+void ChartFocus::moveTo(int index)
+{
+    m_current = index;
+    QWidget *target = m_targets[size_t(index)];
+    setGeometry(onScreen(index));
+    raise();
+    update();
+    // Where the chart follows the pointer, the frame points at its cell as the mouse would.
+    if (target->hasMouseTracking() && target->isEnabled()) {
+        const QPointF local = QRectF(target->rect()).center();
+        QMouseEvent move(QEvent::MouseMove, local, target->mapTo(window(), local), target->mapToGlobal(local),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+    }
+    if (hasFocus())
+        announce(target, QAccessible::Focus);
+}
+
+void ChartFocus::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (usable(m_current)) {
+        setGeometry(onScreen(m_current));
+        raise();
+        update();
+        announce(current(), QAccessible::Focus);
+        return;
+    }
+    const int first = nearest({});
+    if (first >= 0)
+        moveTo(first);
+}
+
+void ChartFocus::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    // Another window coming to the front leaves the frame as it was for the pupil's return.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_shown = false;
+    update();
+}
+
+void ChartFocus::keyPressEvent(QKeyEvent *event)
+{
+    QPoint direction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        direction = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        direction = {1, 0};
+        break;
+    case Qt::Key_Up:
+        direction = {0, -1};
+        break;
+    case Qt::Key_Down:
+        direction = {0, 1};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // A held key is one press, as a held mouse button is one click.
+        if (m_shown && !event->isAutoRepeat() && usable(m_current))
+            clickLikeMouse(current());
+        m_shown = true;
+        update();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    m_shown = true;
+    const int next = nearest(direction);
+    if (next >= 0)
+        moveTo(next);
+    update();
+}
+
+void ChartFocus::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus() || !m_shown || !usable(m_current))
+        return;
+    QPainter p(this);
+    // A thick yellow frame with a dark edge inside stands out on every cell colour.
+    const int thick = qMax(3, height() / 10);
+    const QRect r = rect();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 220, 0));
+    p.drawRect(r.left(), r.top(), r.width(), thick);
+    p.drawRect(r.left(), r.bottom() - thick + 1, r.width(), thick);
+    p.drawRect(r.left(), r.top(), thick, r.height());
+    p.drawRect(r.right() - thick + 1, r.top(), thick, r.height());
+    p.setPen(QColor(0, 0, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(thick, thick, -thick - 1, -thick - 1));
+}
+
+} // namespace getalveld

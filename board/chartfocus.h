@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+namespace getalveld {
+
+// Presses a control as the left mouse button would: a press and a release at its centre,
+// through the same event path as a real click, so a hidden window, a disabled frame or a
+// covered control reacts exactly as it does to the mouse.
+void clickLikeMouse(QWidget *control);
+
+// The keyboard on a chart: one focusable frame that lies over the chart's cells (and over
+// the thousand field's pictures). The arrow keys move it to the nearest shown cell in their
+// direction, Enter or Space clicks the cell under it, and a cell that listens to the pointer
+// is pointed at as the mouse would. The cells themselves stay light: they never take focus.
+class ChartFocus : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The targets in their order of preference: the first shown one is where the frame
+    // starts. All of them lie on the screen `screen`.
+    ChartFocus(QWidget *screen, std::vector<QWidget *> targets);
+
+    QWidget *current() const { return m_current >= 0 ? m_targets[size_t(m_current)] : nullptr; }
+    // Puts the frame on a target (which must be one of the chart's).
+    void setCurrent(QWidget *target);
+    // Lays the frame over its target again once the screen has moved its controls.
+    void follow();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool usable(int index) const;
+    int nearest(QPoint direction) const;
+    QRect onScreen(int index) const;
+    void moveTo(int index);
+
+    std::vector<QWidget *> m_targets;
+    int m_current = -1;
+    // The frame shows once the pupil uses the keyboard on the chart: Tab from a control, or a
+    // key pressed in it. The keyboard can also land here because the button that had it was
+    // hidden (the start button during a task); then nothing shows and Enter clicks nothing
+    // until the pupil shows that the keyboard is meant.
+    bool m_shown = false;
+};
+
+} // namespace getalveld

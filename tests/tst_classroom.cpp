@@ -1,0 +1,396 @@
+#include "support.h"
+
+#include "board/accessible.h"
+#include "board/chartfocus.h"
+#include "board/controls.h"
+#include "board/geometry.h"
+#include "board/pictures.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+using namespace getalveld;
+using namespace getalveld::test;
+
+namespace {
+QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
+
+// Every accessibility event the program sends, as (object name, event type).
+QList<QPair<QString, QAccessible::Event>> heard;
+void listen(QAccessibleEvent *event)
+{
+    heard.append({event->object() ? event->object()->objectName() : QString(), event->type()});
+}
+
+QString spokenName(QWidget *screen, const QString &name)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control(screen, name));
+    return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+void press(QWidget *screen, Qt::Key key)
+{
+    QWidget *focus = screen->focusWidget();
+    QVERIFY2(focus, "nothing has the keyboard");
+    QTest::keyClick(focus, key);
+}
+
+// Tab until the named control has the keyboard; false when Tab never reaches it.
+bool tabTo(QWidget *screen, const QString &name)
+{
+    for (int i = 0; i < 40; ++i) {
+        if (screen->focusWidget() && screen->focusWidget()->objectName() == name)
+            return true;
+        QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, Qt::Key_Tab);
+    }
+    return false;
+}
+
+ChartFocus *keysOf(QWidget *screen) { return screen->findChild<ChartFocus *>(); }
+QString underFrame(QWidget *screen) { return keysOf(screen)->current()->objectName(); }
+} // namespace
+
+class Classroom : public QObject
+{
+    Q_OBJECT
+
+    Program program;
+
+private slots:
+    void init()
+    {
+        program.start();
+        heard.clear();
+    }
+    void cleanup()
+    {
+        listenInProcess(nullptr);
+        program.stop();
+    }
+
+    // A pupil without a mouse does a whole find task: Tab to start, Space, Tab into the chart,
+    // arrows to the number, Enter; a wrong cell first. The frame is seen where it stands.
+    void findTaskByKeyboardOnly()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QVERIFY(s);
+        s->activateWindow();
+        QVERIFY(tabTo(s, "cmdstart"));
+        script({rFor(7, 9), rFor(4, 9)});
+        press(s, Qt::Key_Space);
+        QCOMPARE(caption(s, "lblstart"), QStringLiteral("47"));
+        QVERIFY(tabTo(s, "chartFocus"));
+        QCOMPARE(underFrame(s), cell(1));
+        for (int i = 0; i < 6; ++i)
+            press(s, Qt::Key_Right);
+        for (int i = 0; i < 4; ++i)
+            press(s, Qt::Key_Down);
+        QCOMPARE(underFrame(s), cell(47));
+        QWidget *c47 = control(s, cell(47));
+        QCOMPARE(keysOf(s)->geometry(), QRect(c47->mapTo(s, QPoint(0, 0)), c47->size()));
+        press(s, Qt::Key_Left);
+        press(s, Qt::Key_Return);
+        QCOMPARE(backColor(s, cell(46)), colour::cellRed);
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+        press(s, Qt::Key_Right);
+        press(s, Qt::Key_Space);
+        QCOMPARE(backColor(s, cell(47)), colour::cellGreen);
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+        // The chart is closed after a right answer: Enter does what a click would, nothing.
+        press(s, Qt::Key_Left);
+        press(s, Qt::Key_Return);
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+        QCOMPARE(backColor(s, cell(46)), colour::cellRed);
+        // Tab leaves the chart for the buttons again.
+        QVERIFY(tabTo(s, "cmdstart"));
+    }
+
+    // Opening a screen leaves the keyboard where it always was: the chart's frame is reached
+    // by Tab, after the buttons, and is not drawn before.
+    void chartFrameComesLastInTabOrder()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QApplication::processEvents();
+        QVERIFY(!keysOf(s)->hasFocus());
+        QVERIFY(tabTo(s, "cmdstop"));
+        QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(s->focusWidget()->objectName(), QStringLiteral("cmdstart"));
+        QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(s->focusWidget()->objectName(), QStringLiteral("chartFocus"));
+    }
+
+    // The arrows follow the chart's picture: 0 lies above 10, nothing lies right of 10 or
+    // above the top row, so the frame stays where an arrow leads nowhere.
+    void arrowsFollowTheChart_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("up from 10 to 0") << 10 << int(Qt::Key_Up) << 0;
+        QTest::newRow("down from 0 to 10") << 0 << int(Qt::Key_Down) << 10;
+        QTest::newRow("right of 10 nothing") << 10 << int(Qt::Key_Right) << 10;
+        QTest::newRow("above 5 nothing") << 5 << int(Qt::Key_Up) << 5;
+        QTest::newRow("below 95 nothing") << 95 << int(Qt::Key_Down) << 95;
+        QTest::newRow("left of 31 nothing") << 31 << int(Qt::Key_Left) << 31;
+        QTest::newRow("down a row") << 38 << int(Qt::Key_Down) << 48;
+    }
+    void arrowsFollowTheChart()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        ChartFocus *keys = keysOf(s);
+        keys->setFocus();
+        keys->setCurrent(control(s, cell(from)));
+        press(s, Qt::Key(key));
+        QCOMPARE(underFrame(s), cell(to));
+    }
+
+    // The thousand field by keyboard: the frame starts on the first picture, Enter opens a
+    // hundred, Down enters its cells, Enter judges the cell.
+    void thousandFieldByKeyboard()
+    {
+        Screen *s = openExercise("cmd1000veld", "frmduizendveld");
+        QVERIFY(s);
+        script({rFor(47, 100), rFor(2, 9, 0), rFor(3, 9, 0)});
+        QVERIFY(click(s, "cmdstart"));
+        QCOMPARE(caption(s, "lblstart"), QStringLiteral("247"));
+        QVERIFY(tabTo(s, "chartFocus"));
+        QCOMPARE(underFrame(s), QStringLiteral("imgveld1"));
+        press(s, Qt::Key_Right);
+        press(s, Qt::Key_Right);
+        QCOMPARE(underFrame(s), QStringLiteral("imgveld3"));
+        press(s, Qt::Key_Enter);
+        QVERIFY(shown(s, "Frame300"));
+        press(s, Qt::Key_Down);
+        const int first = underFrame(s).mid(11).chopped(1).toInt();
+        QVERIFY2(first >= 201 && first <= 210, qPrintable(underFrame(s)));
+        while (underFrame(s) != cell(207)) {
+            const QString before = underFrame(s);
+            press(s, underFrame(s).mid(11).chopped(1).toInt() < 207 ? Qt::Key_Right : Qt::Key_Left);
+            QVERIFY(underFrame(s) != before);
+        }
+        for (int i = 0; i < 4; ++i)
+            press(s, Qt::Key_Down);
+        QCOMPARE(underFrame(s), cell(247));
+        press(s, Qt::Key_Return);
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+        // Up from the top row of cells reaches the pictures again.
+        for (int i = 0; i < 5; ++i)
+            press(s, Qt::Key_Up);
+        QVERIFY(underFrame(s).startsWith(QLatin1String("imgveld")));
+    }
+
+    // On the counting chart the frame points at its cell as the mouse does: the pointer's
+    // text appears as the arrows move, and only a press colours the cell.
+    void countingChartIsPointedAtByTheFrame()
+    {
+        Screen *s = openExercise("cmdtabulontelt", "frmtabulontel");
+        QVERIFY(s);
+        script({0.5, 0.5});
+        QVERIFY(click(s, "cmdstart"));
+        QVERIFY(tabTo(s, "chartFocus"));
+        press(s, Qt::Key_Right);
+        QCOMPARE(underFrame(s), cell(2));
+        const QString byKeyboard = caption(s, "lbljuist");
+        QVERIFY(!byKeyboard.isEmpty());
+        QVERIFY(moveOver(control(s, cell(3))));
+        QVERIFY(moveOver(control(s, cell(2))));
+        QCOMPARE(caption(s, "lbljuist"), byKeyboard);
+        QCOMPARE(backColor(s, cell(2)), colour::cellGrey);
+        press(s, Qt::Key_Space);
+        QCOMPARE(backColor(s, cell(2)), colour::cellGreen);
+    }
+
+    // A screen reader reads every control of the find screen in Dutch, from what it shows.
+    void findScreenReadsInDutch()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QCOMPARE(spokenName(s, "cmdstart"), QStringLiteral("start"));
+        QCOMPARE(spokenName(s, "cmdstop"), QStringLiteral("stop"));
+        QCOMPARE(spokenName(s, "cmdhulp"), QStringLiteral("hulp"));
+        QCOMPARE(spokenName(s, "lbljuist"), QStringLiteral("juist: 0"));
+        QCOMPARE(spokenName(s, "lblfout"), QStringLiteral("fout: 0"));
+        QCOMPARE(spokenName(s, "lblhelp"), QStringLiteral("hulp: 0"));
+        QCOMPARE(spokenName(s, "lblzoek"), QStringLiteral("zoek"));
+        QCOMPARE(spokenName(s, "frame100"), QStringLiteral("tabulon"));
+        QCOMPARE(spokenName(s, cell(30)), QStringLiteral("30"));
+        QCOMPARE(spokenName(s, cell(47)), QStringLiteral("leeg"));
+        QCOMPARE(spokenName(s, "imgveld1"), QStringLiteral("veld 1 tot 100"));
+        QAccessibleInterface *c47 = QAccessible::queryAccessibleInterface(control(s, cell(47)));
+        QCOMPARE(c47->role(), QAccessible::Button);
+        QVERIFY(c47->actionInterface());
+        QCOMPARE(c47->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+
+        // Pressed through the screen reader, a cell is clicked as by the mouse.
+        script({rFor(7, 9), rFor(4, 9)});
+        QAccessible::queryAccessibleInterface(control(s, "cmdstart"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(caption(s, "lblstart"), QStringLiteral("47"));
+        QCOMPARE(spokenName(s, cell(47)), QStringLiteral("47"));
+        listenInProcess(listen);
+        c47->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(spokenName(s, "lbljuist"), QStringLiteral("juist: 1"));
+        QCOMPARE(c47->text(QAccessible::Description), QStringLiteral("groen, juist"));
+        // The counter, the verdict text and the cell's colour are announced.
+        QVERIFY(heard.contains(qMakePair(QStringLiteral("lbljuist"), QAccessible::NameChanged)));
+        QVERIFY(heard.contains(qMakePair(QStringLiteral("lbljuist3"), QAccessible::NameChanged)));
+        QVERIFY(heard.contains(qMakePair(cell(47), QAccessible::DescriptionChanged)));
+    }
+
+    // The chart's keyboard frame is read as the cell it lies on and tells the screen reader
+    // when it moves.
+    void keyboardFrameIsReadAsItsCell()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        listenInProcess(listen);
+        QVERIFY(tabTo(s, "chartFocus"));
+        press(s, Qt::Key_Right);
+        QCOMPARE(spokenName(s, "chartFocus"), QStringLiteral("2"));
+        QVERIFY(heard.contains(qMakePair(cell(2), QAccessible::Focus)));
+        QVERIFY(QAccessible::queryAccessibleInterface(control(s, cell(2)))->state().focused);
+        QVERIFY(!QAccessible::queryAccessibleInterface(control(s, cell(1)))->state().focused);
+    }
+
+    // Resized to twice its size, the find screen shows everything twice as large: places,
+    // fonts (also those set during a task), pictures drawn anew at their size; back at its
+    // own size it is exactly as designed again.
+    void resizedScreenScalesEverything()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        QVERIFY(s);
+        const QList<QWidget *> all = s->findChildren<QWidget *>();
+        QHash<QWidget *, QRect> designed;
+        QHash<QWidget *, qreal> points;
+        for (QWidget *w : all) {
+            designed.insert(w, w->geometry());
+            points.insert(w, w->font().pointSizeF());
+        }
+        const QSize size = s->size();
+        s->resize(size * 2);
+        QCOMPARE(s->scale(), 2.0);
+        for (const char *name : {"frame100", "lbltabulon(47)", "cmdstart", "lbljuist", "imgveld1", "Shape3(0)"}) {
+            QWidget *w = control(s, name);
+            QCOMPARE(w->geometry(), QRect(designed[w].topLeft() * 2, designed[w].size() * 2));
+            QCOMPARE(w->font().pointSizeF(), points[w] * 2);
+        }
+        script({rFor(7, 9), rFor(4, 9)});
+        QVERIFY(click(s, "cmdstart"));
+        QCOMPARE(control(s, cell(47))->font().pointSizeF(), 26.0);
+        // The picture is drawn from its source at the new size, not stretched.
+        QWidget *image = control(s, "imgveld1");
+        QCOMPARE(image->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture("veld1", image->size()).toImage().convertToFormat(QImage::Format_RGB32));
+        // A click at the scaled place is judged as ever.
+        QVERIFY(click(s, cell(47)));
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+
+        s->resize(size);
+        QCOMPARE(s->scale(), 1.0);
+        for (QWidget *w : all) {
+            if (w == keysOf(s))
+                continue; // lies on the cell it frames
+            QCOMPARE(w->geometry(), designed[w]);
+            if (w->objectName().startsWith(QLatin1String("lbltabulon")))
+                continue; // numbered at 13 pt bold during the task
+            QCOMPARE(w->font().pointSizeF(), points[w]);
+        }
+        QCOMPARE(control(s, cell(47))->font().pointSizeF(), 13.0);
+    }
+
+    // A window of other proportions shows the whole screen at the largest scale that fits,
+    // in the middle.
+    void otherProportionsKeepTheLayoutCentred()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        const QSize size = s->size();
+        s->resize(size.width() * 2, size.height());
+        QCOMPARE(s->scale(), 1.0);
+        QCOMPARE(control(s, "Shape1")->x(), size.width() / 2);
+        s->resize(size.width() / 2, size.height());
+        QCOMPARE(s->scale(), 0.5);
+        QCOMPARE(control(s, "Shape1")->y(), (size.height() - qRound(size.height() * 0.5)) / 2);
+    }
+
+    // The scale belongs to the program: the screen shown next takes it, and F11 fills the
+    // display and gives the earlier scale back.
+    void nextScreenKeepsTheScaleAndF11FillsTheDisplay()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        s->resize(s->size() * 3 / 4);
+        QCOMPARE(Screen::programScale(), 0.75);
+        QVERIFY(click(s, "cmdstop"));
+        Screen *board = screen("frmkiesbasis");
+        QVERIFY(board->isVisible());
+        QCOMPARE(board->scale(), 0.75);
+        QCOMPARE(board->size(), QSize(594, 397));
+        QCOMPARE(control(board, "cmdeinde")->geometry(), QRect(6, 342, 91, 37)); // corners 8,456 and 129,505 scaled
+
+        QTest::keyClick(board, Qt::Key_F11);
+        QVERIFY(board->isFullScreen());
+        const QRect display = board->screen()->geometry();
+        // The window system tells the new size on its next pass.
+        QTRY_COMPARE(board->scale(), qMin(display.width() / 792.0, display.height() / 529.0));
+        // The next screen fills the display too.
+        QVERIFY(click(board, "cmdtabulonzoek"));
+        QVERIFY(s->isFullScreen());
+        QTRY_VERIFY(s->scale() > 1.0);
+        QTest::keyClick(s->focusWidget() ? s->focusWidget() : s, Qt::Key_F11);
+        QVERIFY(!s->isFullScreen());
+        QCOMPARE(s->scale(), 0.75);
+        QCOMPARE(Screen::programScale(), 0.75);
+        // Back in a window, centred again (within the frame the offscreen display reports).
+        QTRY_VERIFY(qAbs(s->frameGeometry().center().x() - display.center().x()) <= 3);
+    }
+
+    // A finger on the whiteboard is a click: touching a cell judges it.
+    void touchIsAClick()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        s->resize(s->size() * 3 / 2);
+        script({rFor(7, 9), rFor(4, 9)});
+        QVERIFY(click(s, "cmdstart"));
+        static QPointingDevice *finger = QTest::createTouchDevice();
+        QWidget *c = control(s, cell(46));
+        const QPoint at = c->mapTo(s, c->rect().center());
+        QTest::touchEvent(s->windowHandle(), finger).press(0, at);
+        QTest::touchEvent(s->windowHandle(), finger).release(0, at);
+        QCOMPARE(backColor(s, cell(46)), colour::cellRed);
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+    }
+
+    // The thousand field at another scale: a hundred opened while scaled gets its scaled font.
+    void thousandFieldOpensScaled()
+    {
+        Screen *s = openExercise("cmd1000veld", "frmduizendveld");
+        s->resize(s->size() * 3 / 2);
+        script({rFor(47, 100), rFor(2, 9, 0)});
+        QVERIFY(click(s, "cmdstart"));
+        QVERIFY(click(s, "imgveld3"));
+        QVERIFY(qAbs(s->scale() - 1.5) < 0.01);
+        QCOMPARE(control(s, cell(247))->font().pointSizeF(), 12.0 * s->scale());
+        QCOMPARE(control(s, cell(247))->size(), QSize(56, 50));
+        s->resize(797, 529);
+        QCOMPARE(control(s, cell(247))->font().pointSizeF(), 12.0);
+        QCOMPARE(control(s, cell(247))->geometry(), twipsRect(2880, 1920, 555, 495));
+    }
+
+    // The choice board's picture buttons are read as the exercise they open.
+    void choiceBoardButtonsSayTheirExercise()
+    {
+        Screen *board = screen("frmkiesbasis");
+        if (!board) {
+            QVERIFY(click(screen("frmmecenaat1"), "cmdkombinnen"));
+            board = screen("frmkiesbasis");
+        }
+        QVERIFY(board);
+        QCOMPARE(spokenName(board, "cmdtabulonzoek"), QStringLiteral("zoek het getal op het tabulon"));
+        QCOMPARE(spokenName(board, "cmdeinde"), QStringLiteral("einde"));
+        for (QWidget *w : board->findChildren<CommandButton *>())
+            QVERIFY2(!spokenName(board, w->objectName()).isEmpty(), qPrintable(w->objectName()));
+    }
+};
+
+QTEST_MAIN(Classroom)
+#include "tst_classroom.moc"
