@@ -6,36 +6,16 @@
 # Usage: flow.sh PROGRAM
 set -uo pipefail
 program=$1
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
+source "$(dirname "$0")/desktop.sh"
+require_tools Xvfb openbox xdotool xprop xwininfo
 
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
+start_display
+start_openbox
 
 failures=0
 check() { # check DESCRIPTION COMMAND...
     if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
-# Polls until the command succeeds, at most twenty seconds (a busy machine starts slowly):
-# windows appear when the window manager has dealt with them, not at a fixed time.
-wait_until() {
-    for _ in $(seq 400); do "$@" && return 0; sleep 0.05; done
-    return 1
-}
-
-# A display of its own: Xvfb picks a free number and writes it to the pipe.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 10 -u "$fd" display || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
 clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }

@@ -8,24 +8,12 @@
 # Usage: nothingoutside.sh PROGRAM
 set -uo pipefail
 program=$(readlink -f "$1")
-for tool in Xvfb openbox xdotool strace; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
+source "$(dirname "$0")/desktop.sh"
+require_tools Xvfb openbox xdotool xprop strace
 mkdir -m 700 "$work/home" "$work/runtime" "$work/trace"
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 10 -u "$fd" display || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 400); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+start_display
+start_openbox
 
 # A desktop session's environment, with a home of its own so that any file written there
 # shows. No session bus: the program must not start one.
