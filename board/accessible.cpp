@@ -236,6 +236,10 @@ public:
         QWidget *current = static_cast<ChartFocus *>(widget())->current();
         if (QAccessibleInterface *target = current ? QAccessible::queryAccessibleInterface(current) : nullptr)
             return target->text(t);
+        // Before the keyboard has chosen a cell, the frame is read as the chart it serves.
+        if (t == QAccessible::Name && widget()->parentWidget())
+            if (QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(widget()->parentWidget()))
+                return chart->text(t);
         return QAccessibleWidget::text(t);
     }
 };

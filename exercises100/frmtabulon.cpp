@@ -98,6 +98,7 @@ frmtabulon::frmtabulon()
     txtwaarde = (new TextBox(this, QStringLiteral("txtwaarde"), twipsRect(8640, 240, 1335, 735)))
                     ->look(colour::white, font::arial, 27.75, true);
     txtwaarde->setEnabled(false); // the answer is clicked on the chart, never typed
+    txtwaarde->setAccessibleName(QStringLiteral("gekozen getal"));
     lblopgave = (new Label(this, QStringLiteral("lblopgave"), twipsRect(1320, 120, 6015, 1095)))
                     ->look(teal, colour::white, font::arial, 12, true);
     lblles = (new Label(this, QStringLiteral("lblles"), twipsRect(7320, 1320, 4335, 5295)))

@@ -25,6 +25,13 @@ constexpr std::array<QPoint, Frmtabulonrijen::members> bloemAt = {
 
 QRect blockRect(int k) { return twipsRect(2280 + 1080 * (k % 5), 2640 + 720 * (k / 5), 1095, 735); }
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// How a screen reader names a box of the block: its row around the given number's row and
+// its place from the left.
+QString blockPlaceName(int member)
+{
+    static const char *const rows[] = {"rij erboven", "rij van het getal", "rij eronder"};
+    return QStringLiteral("%1, vak %2").arg(QLatin1String(rows[member / 5])).arg(member % 5 + 1);
+}
 } // namespace
 
 int blockOffset(int member)
@@ -110,6 +117,7 @@ Frmtabulonrijen::Frmtabulonrijen()
         // Reached by a click only: Tab runs through the boxes to fill in.
         box->setFocusPolicy(Qt::ClickFocus);
         box->setVisible(k == givenMember || k == 7); // 7 lies behind its fill-in box
+        box->setAccessibleName(k == givenMember ? QStringLiteral("gegeven getal") : blockPlaceName(k));
         txt100rij[size_t(k)] = box;
     }
     txt100rij[givenMember]->setBackColor(givenGreen);
@@ -118,6 +126,7 @@ Frmtabulonrijen::Frmtabulonrijen()
         TextBox *box = (new TextBox(this, arrayName(QStringLiteral("txtinvul"), k), at))
                            ->look(colour::white, font::arial, 26.25);
         box->setVisible(k != givenMember);
+        box->setAccessibleName(blockPlaceName(k));
         connect(box, &TextBox::clicked, this, [this, k] { txtinvul_Click(k); });
         txtinvul[size_t(k)] = box;
     }

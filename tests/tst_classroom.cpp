@@ -376,6 +376,46 @@ private slots:
         QCOMPARE(control(s, cell(247))->geometry(), twipsRect(2880, 1920, 555, 495));
     }
 
+    // A screen reader finds a Dutch name on every control a pupil can see, on every exercise.
+    void everyShownControlHasAName_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        const char *rows[][2] = {{"cmdtabulon", "frmtabulon"}, {"cmdtabulonzoek", "frmtabulonzoek"},
+            {"cmdtabulonlees", "frmtabulonzoek2"}, {"cmdtabulontelt", "frmtabulontel"},
+            {"cmdbewerk", "frmtabulonzoek3"}, {"cmdtabulonplus", "frmtabulonplus"},
+            {"cmdveldmin", "frmtabulonmin"}, {"cmdtabulonplaats", "frmtabulonplaats"},
+            {"cmdtabulontellen", "frmtabulontellen"}, {"cmdtabulonrijen", "Frmtabulonrijen"},
+            {"cmd1000veld", "frmduizendveld"}, {"cmd1000zoek2", "frmduizendveld2"},
+            {"cmd1000veldplus", "frmduizendveldplus"}, {"cmd1000veldmin", "frmduizendveldmin"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[1]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    }
+    void everyShownControlHasAName()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        Screen *s = openExercise(button, name);
+        QVERIFY(s);
+        QStringList nameless;
+        for (QWidget *w : s->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(s) || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            // A label without a caption shows nothing, so there is nothing to read.
+            if (auto *label = qobject_cast<Label *>(w); label && label->caption().trimmed().isEmpty())
+                continue;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            if (a && !a->state().invisible && a->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << w->objectName();
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char(' '))));
+        if (name == QLatin1String("Frmtabulonrijen")) {
+            QCOMPARE(spokenName(s, "txtinvul(0)"), QStringLiteral("rij erboven, vak 1"));
+            QCOMPARE(spokenName(s, "txtinvul(8)"), QStringLiteral("rij van het getal, vak 4"));
+            QCOMPARE(spokenName(s, "txt100rij(9)"), QStringLiteral("gegeven getal"));
+        }
+    }
+
     // The choice board's picture buttons are read as the exercise they open.
     void choiceBoardButtonsSayTheirExercise()
     {
