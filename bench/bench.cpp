@@ -15,6 +15,7 @@
 // again and again and its median kept. Every figure in the table is the median over the
 // starts or walks.
 
+#include "paintwatch.h"
 #include "app/program.h"
 #include "board/screen.h"
 
@@ -55,33 +56,6 @@ long statusKiB(const char *field)
             return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toLong();
     return -1;
 }
-
-// Counts the paints of one window and its controls.
-class PaintWatch : public QObject
-{
-public:
-    PaintWatch() { qApp->installEventFilter(this); }
-    ~PaintWatch() override { qApp->removeEventFilter(this); }
-    void watch(QWidget *window)
-    {
-        m_window = window;
-        m_paints = 0;
-    }
-    int paints() const { return m_paints; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_window && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window)
-            ++m_paints;
-        return false;
-    }
-
-private:
-    QWidget *m_window = nullptr;
-    int m_paints = 0;
-};
 
 // Everything the event loop has to do after a handler: the paints above all.
 void settle()

@@ -8,6 +8,7 @@
 //   usage: optiongrid [RUNS [empty|radio|light|screen]]
 //          (release build, QT_QPA_PLATFORM=offscreen; default 41 runs of all)
 
+#include "paintwatch.h"
 #include "app/program.h"
 #include "board/controls.h"
 #include "board/geometry.h"
@@ -28,33 +29,6 @@
 using namespace getalveld;
 
 namespace {
-
-// Counts the paints of one window and its controls.
-class PaintWatch : public QObject
-{
-public:
-    PaintWatch() { qApp->installEventFilter(this); }
-    ~PaintWatch() override { qApp->removeEventFilter(this); }
-    void watch(QWidget *window)
-    {
-        m_window = window;
-        m_paints = 0;
-    }
-    int paints() const { return m_paints; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_window)
-            ++m_paints;
-        return false;
-    }
-
-private:
-    QWidget *m_window = nullptr;
-    int m_paints = 0;
-};
 
 PaintWatch *paintWatch = nullptr;
 
