@@ -62,6 +62,13 @@ QString spoken(const QString &caption)
 }
 
 // A widget the pupil can press: pressing it from a screen reader clicks it as the mouse would.
+// The chart's keyboard frame lying on a control is the focus a screen reader follows.
+bool underKeyboardFrame(const QWidget *control)
+{
+    auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
+    return keys && keys->current() == control;
+}
+
 class Pressable : public QAccessibleWidget
 {
 public:
@@ -91,10 +98,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        // The chart's keyboard frame lying on this cell is the focus a screen reader follows.
-        auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
         s.focusable = true;
-        s.focused = keys && keys->current() == cell();
+        s.focused = underKeyboardFrame(cell());
         return s;
     }
 };
@@ -185,9 +190,8 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.checkable = true;
         s.checked = option()->isChecked();
-        auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
         s.focusable = true;
-        s.focused = keys && keys->current() == option();
+        s.focused = underKeyboardFrame(option());
         return s;
     }
 };
@@ -208,8 +212,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
-        s.focused = keys && keys->current() == widget();
+        s.focused = underKeyboardFrame(widget());
         return s;
     }
 };
