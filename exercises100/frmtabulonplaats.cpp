@@ -243,7 +243,8 @@ void frmtabulonplaats::tmrtoonhelp_Timer()
     tmrhelp->setEnabled(false);
 }
 
-void frmtabulonplaats::cmdnieuw2_Click()
+// A new series: the first start button back, the flags and counters cleared.
+void frmtabulonplaats::resetSeries()
 {
     cmdnieuw->show();
     setFlagsVisible(flagsForRightCount(rightCount), false);
@@ -252,6 +253,11 @@ void frmtabulonplaats::cmdnieuw2_Click()
     rightCount = 0;
     taskCount = 0;
     showCounters();
+}
+
+void frmtabulonplaats::cmdnieuw2_Click()
+{
+    resetSeries();
     resetChart();
 }
 
@@ -259,13 +265,7 @@ void frmtabulonplaats::cmdstop_Click()
 {
     // Reset first, then back to the choice board.
     resetChart();
-    cmdnieuw->show();
-    setFlagsVisible(flagsForRightCount(rightCount), false);
-    cmdnieuw2->hide();
-    cmdstop->hide();
-    rightCount = 0;
-    taskCount = 0;
-    showCounters();
+    resetSeries();
     forms().show(QStringLiteral("frmkiesbasis"));
     forms().hide(objectName());
 }

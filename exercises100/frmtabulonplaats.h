@@ -49,6 +49,7 @@ private:
     void cmdnieuw2_Click();
     void cmdstop_Click();
     void resetChart();
+    void resetSeries();
     void finishSeries();
     void setFlagsVisible(int count, bool visible);
     void showCounters();
