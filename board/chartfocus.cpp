@@ -108,22 +108,29 @@ int ChartFocus::nearest(QPoint direction) const
     return best;
 }
 
-void ChartFocus::moveTo(int index)
+void ChartFocus::moveTo(int index, bool pointAt)
 {
     m_current = index;
     QWidget *target = m_targets[size_t(index)];
     setGeometry(onScreen(index));
     raise();
     update();
-    // Where the chart follows the pointer, the frame points at its cell as the mouse would.
-    if (target->hasMouseTracking() && target->isEnabled()) {
-        const QPointF local = QRectF(target->rect()).center();
-        QMouseEvent move(QEvent::MouseMove, local, target->mapTo(window(), local), target->mapToGlobal(local),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
-    }
+    if (pointAt)
+        point();
     if (hasFocus())
         announce(target, QAccessible::Focus);
+}
+
+void ChartFocus::point()
+{
+    // Where the chart follows the pointer, the frame points at its cell as the mouse would.
+    QWidget *target = current();
+    if (!target || !usable(m_current) || !target->hasMouseTracking() || !target->isEnabled())
+        return;
+    const QPointF local = QRectF(target->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, local, target->mapTo(window(), local), target->mapToGlobal(local),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
 }
 
 void ChartFocus::focusInEvent(QFocusEvent *event)
@@ -136,9 +143,11 @@ void ChartFocus::focusInEvent(QFocusEvent *event)
         announce(current(), QAccessible::Focus);
         return;
     }
+    // The keyboard arriving is not the pupil pointing: the frame takes its place on the
+    // first cell, and points at it only once a key works the chart.
     const int first = nearest({});
     if (first >= 0)
-        moveTo(first);
+        moveTo(first, false);
 }
 
 void ChartFocus::focusOutEvent(QFocusEvent *event)
@@ -169,7 +178,9 @@ void ChartFocus::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        // A held key is one press, as a held mouse button is one click.
+        // A held key is one press, as a held mouse button is one click. The mouse points
+        // at a cell before it presses it, and so does the frame.
+        point();
         if (m_shown && !event->isAutoRepeat() && usable(m_current))
             clickLikeMouse(current());
         m_shown = true;
@@ -185,6 +196,8 @@ void ChartFocus::keyPressEvent(QKeyEvent *event)
     const int next = nearest(direction);
     if (next >= 0)
         moveTo(next);
+    else
+        point();
     update();
 }
 

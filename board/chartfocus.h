@@ -39,7 +39,9 @@ private:
     bool usable(int index) const;
     int nearest(QPoint direction) const;
     QRect onScreen(int index) const;
-    void moveTo(int index);
+    void moveTo(int index, bool pointAt = true);
+    // Sends the cell under the frame a pointer movement, where the chart listens to one.
+    void point();
 
     std::vector<QWidget *> m_targets;
     int m_current = -1;

@@ -204,6 +204,20 @@ private slots:
         QCOMPARE(backColor(s, cell(2)), colour::cellGreen);
     }
 
+    // Start pressed with the mouse hands the keyboard on to the chart, but nobody has
+    // pointed at a cell yet: the step text stays empty until an arrow, Enter or Space.
+    void keyboardArrivingPointsAtNothing()
+    {
+        Screen *s = openExercise("cmdtabulontelt", "frmtabulontel");
+        QVERIFY(s);
+        script({0.5, 0.5});
+        QVERIFY(click(s, "cmdstart"));
+        QCOMPARE(s->focusWidget(), keysOf(s));
+        QCOMPARE(caption(s, "lbljuist"), QString());
+        press(s, Qt::Key_Down);
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("55 -44 = 11"));
+    }
+
     // A screen reader reads every control of the find screen in Dutch, from what it shows.
     void findScreenReadsInDutch()
     {
