@@ -3,6 +3,7 @@
 #include "board/accessible.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
+#include "board/reach.h"
 #include "board/screen.h"
 
 #include <QAccessible>
@@ -260,6 +261,14 @@ void CommandButton::mouseMoveEvent(QMouseEvent *event)
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Select
+                          || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // A button the pupil cannot see or hit (hidden, or covered by another at its centre)
+    // is not pressed by a key either.
+    if (pressKey && !reachable(this)) {
+        event->ignore();
+        return;
+    }
     // Enter presses the focused button too, as Space does.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

@@ -3,6 +3,7 @@
 #include "board/geometry.h"
 #include "board/chartfocus.h"
 #include "board/controls.h"
+#include "board/reach.h"
 
 #include <QBackingStore>
 #include <QCloseEvent>
@@ -455,6 +456,17 @@ bool Screen::event(QEvent *event)
 void Screen::closeEvent(QCloseEvent *event)
 {
     event->ignore();
+}
+
+// Tab and Shift+Tab, and the keyboard leaving a control that hides, pass over what a pupil
+// cannot see or hit with the mouse; among what can be seen the order stays as it is.
+bool Screen::focusNextPrevChild(bool next)
+{
+    QWidget *to = nextReachable(this, next);
+    if (!to)
+        return false;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Forms::registerScreen(const QString &name, Factory factory)

@@ -235,6 +235,57 @@ private slots:
         QCOMPARE(caption(s, "lblfoutje") + caption(s, "lblaantal"), QStringLiteral("prima1"));
     }
 
+    void keyboardPassesOverCoveredButtons_data()
+    {
+        QTest::addColumn<bool>("seriesEnd");
+        QTest::addColumn<QString>("covered");
+        QTest::newRow("cmdstart behind a drawn start") << false << "cmdstart";
+        QTest::newRow("cmdnieuw behind cmdnieuw2") << true << "cmdnieuw";
+    }
+    // Tab and Shift+Tab never give the keyboard to a button that lies behind another, and a
+    // key does not press it: the pupil starts only the task the screen shows, and after the
+    // tenth check no Tab, Tab, Enter continues the series.
+    void keyboardPassesOverCoveredButtons()
+    {
+        QFETCH(bool, seriesEnd);
+        QFETCH(QString, covered);
+        Screen *s = open();
+        QVERIFY(s);
+        playTask(s, 1, true);
+        next(s, 3);
+        if (seriesEnd) {
+            for (int t = 1, kind = 3; t < 10; ++t) {
+                playTask(s, kind, true);
+                if (t < 9)
+                    next(s, kind);
+            }
+            QCOMPARE(buttons(s), (QStringList{"cmdnieuw2", "cmdnieuw"}));
+        } else {
+            reactivate(s);
+            QCOMPARE(buttons(s), (QStringList{"cmdstart3", "cmdstart"}));
+        }
+        const QStringList before = buttons(s);
+        const QString counts = caption(s, "lblteller") + u'/' + caption(s, "lblaantal");
+        QStringList reached;
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int i = 0; i < 8; ++i) {
+                QTest::keyClick(s->focusWidget() ? s->focusWidget() : s, key);
+                reached << s->focusWidget()->objectName();
+            }
+        }
+        QVERIFY2(!reached.contains(covered), qPrintable(reached.join(u' ')));
+        QVERIFY2(reached.contains(before.first()), qPrintable(reached.join(u' ')));
+        // Even with the keyboard put on it, a key presses nothing there.
+        control(s, covered)->setFocus();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            script(lessDraws(57, 23)); // what a start or a next task would draw
+            QTest::keyClick(control(s, covered), key);
+        }
+        QCOMPARE(buttons(s), before);
+        QCOMPARE(caption(s, "lblteller") + u'/' + caption(s, "lblaantal"), counts);
+        QCOMPARE(program.random->remaining(), size_t(6));
+    }
+
     void noEleventhTask_data()
     {
         QTest::addColumn<bool>("startedBeforeTheCheck");
