@@ -109,6 +109,26 @@ QString countersWrong()
     return {};
 }
 
+// The keyboard rests only where the mouse could click: on a shown control that lies in front
+// at its centre. An overlay that lets the mouse through (the chart's keyboard frame) is exempt.
+QString keyboardWrong()
+{
+    QWidget *focus = QApplication::focusWidget();
+    auto *screen = focus ? qobject_cast<Screen *>(focus->window()) : nullptr;
+    if (!screen || screen != QApplication::activeWindow() || focus == screen)
+        return {};
+    const QString where = screen->objectName() + u' ' + focus->objectName();
+    if (!focus->isVisible())
+        return QStringLiteral("the keyboard is on a hidden control: ") + where;
+    if (focus->testAttribute(Qt::WA_TransparentForMouseEvents))
+        return {};
+    QWidget *hit = screen->childAt(focus->mapTo(screen, focus->rect().center()));
+    if (hit != focus && !focus->isAncestorOf(hit))
+        return QStringLiteral("the keyboard is on a covered control: ") + where + QStringLiteral(" under ")
+               + (hit ? hit->objectName() : QStringLiteral("nothing"));
+    return {};
+}
+
 qint64 residentBytes()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -542,6 +562,8 @@ QString Pupil::check(const QStringList &before, bool enabledBefore, bool chosen)
         return why;
     if (QString why = countersWrong(); !why.isEmpty())
         return why;
+    if (QString why = keyboardWrong(); !why.isEmpty())
+        return why;
 
     // The Enabled flag changes only where the flow says: the start screen or the menu to the
     // board, the two exercises that switch it off, the closing screen; else it stays.
@@ -666,7 +688,8 @@ private slots:
     }
     // A pupil who presses everything for a long time: after every event the program is
     // alive, one screen is shown (the board may stand beside an exercise after the menu, the
-    // closing screen stands alone), counters are whole numbers, the main frame is enabled
+    // closing screen stands alone), counters are whole numbers, the keyboard rests only on a
+    // control the pupil can see and hit, the main frame is enabled
     // exactly as the flow says, and memory stays put once every screen has been made.
     void randomPupil()
     {
