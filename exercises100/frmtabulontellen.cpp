@@ -289,14 +289,14 @@ void frmtabulontellen::lbltabulon_Click(int index)
 
 void frmtabulontellen::cmdcontrole_Click()
 {
-    check(cmdcontrole);
+    check();
 }
 void frmtabulontellen::cmdcontrole2_Click()
 {
-    check(cmdcontrole2);
+    check();
 }
 
-void frmtabulontellen::check(CommandButton *pressed)
+void frmtabulontellen::check()
 {
     // Compared as text, exactly as the slot shows it.
     if (lblop1uitkomst->caption() == lbluitop1->caption()) {
@@ -322,12 +322,13 @@ void frmtabulontellen::check(CommandButton *pressed)
         // and checked.
         for (CommandButton *start : {cmdstart, cmdstart2, cmdstart3, cmdstart4})
             start->hide();
-        cmdcontrole->hide();
-        cmdcontrole2->hide();
         board.setEnabled(false);
     }
     cmdnieuw->show();
-    pressed->hide();
+    // One answer is judged once: a task begun with the start button left behind another can
+    // leave both check buttons standing, and the one behind must not count it again.
+    cmdcontrole->hide();
+    cmdcontrole2->hide();
     countChecked();
 }
 

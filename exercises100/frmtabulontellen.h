@@ -63,7 +63,7 @@ private:
     void cmdstop_Click();
 
     void startTask(CountKind kind, CommandButton *pressed);
-    void check(CommandButton *pressed);
+    void check();
     void makeLessTask();
     void makeMoreTask();
     void showTask();
