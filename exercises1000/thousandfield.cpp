@@ -57,9 +57,13 @@ ThousandField::ThousandField(QWidget *screen, const ThousandFieldLayout &layout)
     // Created back to front: the band, the squares, the pictures on them.
     if (layout.withBand)
         Shape1 = new Shape(screen, QStringLiteral("Shape1"), twipsRect(0, 0, 12015, 1215), 0x00FFC0C0);
-    for (int n = 1; n <= hundreds; ++n)
+    // Each square is framed in its design colour, so only its fill marks a hundred and no
+    // dark line runs between the pictures.
+    for (int n = 1; n <= hundreds; ++n) {
         ShpHkies[size_t(n)] = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), n),
                                         twipsRect(1200 * (n - 1), 0, 1215, 1215), highlightNormal);
+        ShpHkies[size_t(n)]->setBorderColor(highlightNormal);
+    }
     for (int n = 1; n <= hundreds; ++n) {
         Image *image = new Image(screen, pictureName(n), twipsRect(120 + 1200 * (n - 1), 120, 900, 900),
                                  QStringLiteral("veld%1").arg(n));

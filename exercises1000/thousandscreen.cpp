@@ -18,6 +18,7 @@ ThousandScreen::ThousandScreen(const ThousandScreenLayout &layout)
                        colour::helpPanel)),
       bottom(this, layout.bottomHeight, 0x000076EC, 7440)
 {
+    Shape4->setBorderColor(colour::helpPanel);
     lblzoek->setBackColor(colour::panel);
     lblzoek->setForeColor(colour::paleYellow);
     lblzoek->setCaption(layout.zoekCaption);

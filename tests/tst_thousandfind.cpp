@@ -111,6 +111,34 @@ private slots:
         QVERIFY(control(s, cell(47))->font().bold());
     }
 
+    void bordersInTheirOwnColour_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("digits") << "cmd1000veld" << "frmduizendveld";
+        QTest::newRow("words") << "cmd1000zoek2" << "frmduizendveld2";
+        QTest::newRow("addition") << "cmd1000veldplus" << "frmduizendveldplus";
+        QTest::newRow("subtraction") << "cmd1000veldmin" << "frmduizendveldmin";
+    }
+    // The hundred squares and the right panel are framed in their own colour: no dark lines
+    // run between the ten pictures or around the panel.
+    void bordersInTheirOwnColour()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        Screen *s = openExercise(button, name);
+        QVERIFY(s);
+        const QImage shown = s->grab().toImage();
+        auto edges = [&](const QString &shape) {
+            const QRect r = control(s, shape)->geometry();
+            return QList<QColor>{shown.pixelColor(r.center().x(), r.top()), shown.pixelColor(r.left(), r.center().y())};
+        };
+        for (int n = 1; n <= 10; ++n) // the left edge of each square is the line between two pictures
+            QCOMPARE(edges(square(n)), QList<QColor>(2, bgr(normalSquare)));
+        QCOMPARE(edges(QStringLiteral("Shape4")), QList<QColor>(2, bgr(colour::helpPanel)));
+    }
+
+
     // 347 with help: 247 through picture 3 is wrong, 348 wrong, 347 through picture 4 right.
     void wrongWrongRight()
     {
