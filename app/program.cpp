@@ -81,12 +81,10 @@ void askForNoPrivateBus()
 
 QWidget *startProgram()
 {
+    // What needs no font comes first, while the font configuration may still be read.
     askForNoPrivateBus();
-    loadBundledFonts();
     installClickGuard();
     installAccessibility();
-    // Controls without a font of their own (menu, status bar, frame captions) use it too.
-    QApplication::setFont(screenFont(font::sansSerif, 8.25));
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
     // Desktops (Wayland above all) find the menu entry and its icon for the windows by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("getalveld"));
@@ -97,8 +95,11 @@ QWidget *startProgram()
     f.clear();
     delete old;
     Screen::resetProgramScale();
-
     registerScreens(f);
+
+    loadBundledFonts();
+    // Controls without a font of their own (menu, status bar, frame captions) use it too.
+    QApplication::setFont(screenFont(font::sansSerif, 8.25));
     auto *frame = new MDIForm2;
     f.setMainFrame(frame);
     frame->showMaximized();

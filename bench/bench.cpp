@@ -8,8 +8,9 @@
 //                                             printing "<what> <value>" lines
 //
 // Run it headless from a release build (scripts/bench.sh does both). Starts are whole
-// processes, the program's (bench_start) and the empty window's (bench_empty), both next to
-// this program, alternately; time is from the spawn to the exit right after the first paint, memory the
+// processes, the program's (bench_start), the empty window's (bench_empty) and the window with
+// one line of text (bench_text), all next to this program, alternately: offscreen, and again on
+// the X display BENCH_X11_DISPLAY when it is set; time is from the spawn to the exit right after the first paint, memory the
 // process's peak resident size. A walk is one process that visits every screen once as a
 // pupil would: the first show of each is cold in that process; each handler is then run
 // again and again and its median kept. Every figure in the table is the median over the
@@ -33,6 +34,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <map>
+#include <optional>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -423,7 +425,7 @@ struct Run
 };
 
 // One process from spawn to exit: wall time and the peak resident size.
-Run spawnTimed(const std::string &program, const std::vector<std::string> &args)
+Run spawnTimed(const std::string &program, const std::vector<std::string> &args, char *const *environment = environ)
 {
     std::vector<char *> argv{const_cast<char *>(program.c_str())};
     for (const std::string &a : args)
@@ -437,7 +439,7 @@ Run spawnTimed(const std::string &program, const std::vector<std::string> &args)
     clock.start();
     pid_t pid = 0;
     Run run;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment) != 0) {
         std::fprintf(stderr, "cannot start %s\n", program.c_str());
         std::exit(1);
     }
@@ -462,23 +464,69 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-int drive(int starts, int walkCount)
+// Medians of alternating starts of the empty window, the window with one line of text and
+// the program, in the given environment.
+struct Starts
+{
+    double emptyMs, emptyMib, textMs, textMib, programMs, programMib;
+};
+
+Starts measureStarts(int starts, char *const *environment)
 {
     const std::string self = selfPath();
-    const std::string empty = self.substr(0, self.rfind('/') + 1) + "bench_empty";
-    const std::string program = self.substr(0, self.rfind('/') + 1) + "bench_start";
-    const std::string text = self.substr(0, self.rfind('/') + 1) + "bench_text";
+    const std::string folder = self.substr(0, self.rfind('/') + 1);
     std::vector<double> emptyMs, emptyMib, programMs, programMib, textMs, textMib;
     for (int i = 0; i < starts; ++i) {
-        const Run e = spawnTimed(empty, {});
-        const Run p = spawnTimed(program, {});
-        const Run t = spawnTimed(text, {});
+        const Run e = spawnTimed(folder + "bench_empty", {}, environment);
+        const Run p = spawnTimed(folder + "bench_start", {}, environment);
+        const Run t = spawnTimed(folder + "bench_text", {}, environment);
         textMs.push_back(t.ms);
         textMib.push_back(t.mib);
         emptyMs.push_back(e.ms);
         emptyMib.push_back(e.mib);
         programMs.push_back(p.ms);
         programMib.push_back(p.mib);
+    }
+    return {median(emptyMs), median(emptyMib), median(textMs), median(textMib), median(programMs), median(programMib)};
+}
+
+// The same environment on the X display BENCH_X11_DISPLAY: there, connecting to the display
+// costs what it costs on a pupil's desktop.
+std::vector<std::string> x11Environment(const char *display)
+{
+    std::vector<std::string> environment;
+    for (char *const *e = environ; *e; ++e)
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*e, "DISPLAY=", 8) != 0)
+            environment.emplace_back(*e);
+    environment.emplace_back("QT_QPA_PLATFORM=xcb");
+    environment.emplace_back(std::string("DISPLAY=") + display);
+    return environment;
+}
+
+void printStarts(const char *where, int starts, const Starts &s)
+{
+    std::printf("Start to the first paint, %s (%d starts each, alternating; medians)\n\n", where, starts);
+    std::printf("| | time | peak memory |\n|---|---:|---:|\n");
+    std::printf("| empty Qt window (floor) | %.1f ms | %.1f MiB |\n", s.emptyMs, s.emptyMib);
+    std::printf("| the empty window with one line of text | %.1f ms | %.1f MiB |\n", s.textMs, s.textMib);
+    std::printf("| getalveld, start screen | %.1f ms | %.1f MiB |\n", s.programMs, s.programMib);
+    std::printf("| getalveld ÷ one-line window (goal ≤ 1.15) | %.2f | %.2f |\n", s.programMs / s.textMs,
+                s.programMib / s.textMib);
+    std::printf("| getalveld ÷ empty window | %.2f | %.2f |\n\n", s.programMs / s.emptyMs, s.programMib / s.emptyMib);
+}
+
+int drive(int starts, int walkCount)
+{
+    const std::string self = selfPath();
+    const Starts offscreen = measureStarts(starts, environ);
+    std::optional<Starts> x11;
+    if (const char *display = std::getenv("BENCH_X11_DISPLAY")) {
+        const std::vector<std::string> strings = x11Environment(display);
+        std::vector<char *> environment;
+        for (const std::string &e : strings)
+            environment.push_back(const_cast<char *>(e.c_str()));
+        environment.push_back(nullptr);
+        x11 = measureStarts(starts, environment.data());
     }
 
     // Every walk's lines, gathered per figure.
@@ -503,14 +551,10 @@ int drive(int starts, int walkCount)
         }
     }
 
-    const double te = median(emptyMs), tp = median(programMs), me = median(emptyMib), mp = median(programMib);
-    std::printf("Start to the first paint (%d starts each, alternating; medians)\n\n", starts);
-    std::printf("| | time | peak memory |\n|---|---:|---:|\n");
-    std::printf("| empty Qt window (floor) | %.1f ms | %.1f MiB |\n", te, me);
-    std::printf("| getalveld, start screen | %.1f ms | %.1f MiB |\n", tp, mp);
-    std::printf("| ratio (goal ≤ 1.30) | %.2f | %.2f |\n", tp / te, mp / me);
-    std::printf("| for comparison: the empty window with one line of text | %.1f ms | %.1f MiB |\n\n", median(textMs),
-                median(textMib));
+    const double me = offscreen.emptyMib;
+    printStarts("offscreen", starts, offscreen);
+    if (x11)
+        printStarts("on an X display (Xvfb)", starts, *x11);
 
     std::printf("Every screen (%d walks, each a fresh process; medians)\n\n", walkCount);
     std::printf("| screen | first show (ms) | shown again (ms) | heaviest handler | its time (ms) |\n|---|---:|---:|---|---:|\n");

@@ -13,6 +13,7 @@
 
 #ifdef GETALVELD_BENCH_PROGRAM
 #include "app/program.h"
+#include "board/fontconfiguration.h"
 #include "board/screen.h"
 #endif
 
@@ -51,6 +52,10 @@ private:
 
 int main(int argc, char *argv[])
 {
+#ifdef GETALVELD_BENCH_PROGRAM
+    // As the program's main() does.
+    getalveld::beginReadingFontConfiguration();
+#endif
     QApplication app(argc, argv);
 #ifdef GETALVELD_BENCH_PROGRAM
     getalveld::startProgram();

@@ -1,5 +1,7 @@
 #include "board/pictures.h"
 
+#include "board/fontconfiguration.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -174,6 +176,7 @@ void loadBundledFonts()
     initAssets();
     if (!bundledFamily().isEmpty())
         return;
+    awaitFontConfiguration();
     for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
         // The fonts are stored uncompressed: handed over in place, they are neither copied
         // to the heap (0.8 MiB) nor read whole; the font engine reads the glyphs it needs.
