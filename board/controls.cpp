@@ -144,6 +144,7 @@ void Label::setCaption(const QString &caption)
     // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
     if (isVisible())
         announce(this, QAccessible::NameChanged);
+    noteNews(this);
 }
 
 void Label::setBackColor(quint32 colour)
