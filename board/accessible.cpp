@@ -360,7 +360,10 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
         return new NewsAccessible(static_cast<QWidget *>(object));
     if (className == QLatin1String("getalveld::Screen"))
         return new ScreenAccessible(static_cast<QWidget *>(object));
-    if (className == QLatin1String("getalveld::Shape") || className == QLatin1String("getalveld::Line"))
+    // The closing screen's progress bar only counts down to the program's end: told as a
+    // percentage it would cut off the screen reader reading that screen's text.
+    if (className == QLatin1String("getalveld::Shape") || className == QLatin1String("getalveld::Line")
+        || className == QLatin1String("QProgressBar"))
         return new DecorationAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }

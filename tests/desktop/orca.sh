@@ -141,6 +141,21 @@ key Tab
 expect "Tab reaches stop" "^stop push button"
 key space
 expect "stop returns to the choice board" "KEUZEBORD"
+for _ in 1 2 3 4 5; do
+    key shift+Tab
+    hear "push button" >/dev/null
+done
+expect "Shift+Tab leads back to the end button" "^einde push button"
+key space
+expect "the closing screen's text is read" "tot de volgende keer dialog Voor jou gemaakt door"
+# Its progress bar would cut the reading off with a percentage within a second.
+sleep 3
+if spoken | tail -n +$((mark + 1)) | grep -q "percent"; then
+    echo "FAIL the closing screen's progress bar interrupts its text"
+    failures=$((failures + 1))
+else
+    echo "ok   nothing interrupts the closing screen's text"
+fi
 
 if [ $failures -ne 0 ]; then
     echo "--- spoken"
