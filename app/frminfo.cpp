@@ -22,6 +22,8 @@ int roundHalfEven(double value)
 
 frminfo::frminfo() : Screen(QStringLiteral("frminfo"), QString(), 10185, 5925, 0x006F6F6F, Border::FixedDialog)
 {
+    // The window has no title, but a screen reader still names it before reading its text.
+    setAccessibleName(QStringLiteral("tot de volgende keer"));
     setFont(screenFont(font::sansSerif, 8.25));
     Frame1 = new Frame(this, QStringLiteral("Frame1"), twipsRect(1560, 360, 7080, 4050));
     Frame1->setBackColor(colour::paleYellow);

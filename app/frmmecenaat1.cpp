@@ -15,6 +15,8 @@ constexpr quint32 darkBlue = 0x00800000;
 frmmecenaat1::frmmecenaat1()
     : Screen(QStringLiteral("frmmecenaat1"), QString(), 11160, 6720, 0x006D6570, Border::FixedDialog)
 {
+    // The window has no title, but a screen reader still names it.
+    setAccessibleName(credits::programName());
     Frame1 = new Frame(this, arrayName(QStringLiteral("Frame1"), 1), twipsRect(0, 0, 11520, 19530));
     Frame1->setBackColor(0x00C0FFFF);
     Shape3 = new Shape(this, QStringLiteral("Shape3"), twipsRect(1920, 720, 7455, 4215), 0x0080FFFF);

@@ -8,6 +8,8 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QPointer>
+#include <utility>
 
 namespace getalveld {
 
@@ -61,14 +63,48 @@ QString spoken(const QString &caption)
     return text;
 }
 
-// A widget the pupil can press: pressing it from a screen reader clicks it as the mouse would.
-// The chart's keyboard frame lying on a control is the focus a screen reader follows.
-bool underKeyboardFrame(const QWidget *control)
+// The control a screen reader takes for the focus: on a chart the cell the keyboard frame
+// has told it of, elsewhere the control with the keyboard.
+QObject *heardFocus()
 {
-    auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
-    return keys && keys->current() == control;
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *keys = qobject_cast<ChartFocus *>(focus))
+        return keys->heard();
+    return focus;
 }
 
+bool underKeyboardFrame(const QWidget *control)
+{
+    return qobject_cast<ChartFocus *>(QApplication::focusWidget()) && heardFocus() == control;
+}
+
+struct News
+{
+    QList<QPointer<QWidget>> changed; // in the order of their first change
+    bool queued = false;
+};
+News news;
+
+const QString newsBoardName = QStringLiteral("readerNews");
+
+// A screen's news board: never shown on the screen, it is a notification a screen reader
+// speaks each time it is told the board shows.
+class NewsAccessible : public QAccessibleWidget
+{
+public:
+    explicit NewsAccessible(QWidget *board)
+        : QAccessibleWidget(board, QAccessible::Notification)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->property("news").toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A widget the pupil can press: pressing it from a screen reader clicks it as the mouse would.
 class Pressable : public QAccessibleWidget
 {
 public:
@@ -229,20 +265,62 @@ public:
     }
 };
 
-// The keyboard frame of a chart is read as the cell it lies on.
+// The keyboard frame of a chart is read as the chart with the cell it lies on ("tabulon, 47"),
+// so a screen reader never takes it for the cell itself: the first arrow, which tells of the
+// next cell, is then a change of focus it speaks. Pressed, it clicks that cell as Enter does.
 class ChartFocusAccessible : public QAccessibleWidget
 {
 public:
     explicit ChartFocusAccessible(ChartFocus *keys) : QAccessibleWidget(keys, QAccessible::Button) {}
+    ChartFocus *keys() const { return static_cast<ChartFocus *>(widget()); }
+    QAccessibleInterface *cell() const
+    {
+        QWidget *current = keys()->shown() ? keys()->current() : nullptr;
+        return current && current->isVisible() ? QAccessible::queryAccessibleInterface(current) : nullptr;
+    }
     QString text(QAccessible::Text t) const override
     {
-        QWidget *current = static_cast<ChartFocus *>(widget())->current();
-        if (QAccessibleInterface *target = current ? QAccessible::queryAccessibleInterface(current) : nullptr)
-            return target->text(t);
-        // Before the keyboard has chosen a cell, the frame is read as the chart it serves.
-        if (t == QAccessible::Name && widget()->parentWidget())
-            if (QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(widget()->parentWidget()))
-                return chart->text(t);
+        QAccessibleInterface *on = cell();
+        if (t == QAccessible::Name) {
+            const QString chart = keys()->accessibleName();
+            return on ? chart + QStringLiteral(", ") + on->text(t) : chart;
+        }
+        if (t == QAccessible::Description)
+            return on ? on->text(t) : QString();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focused = keys()->hasFocus() && keys()->heard() == keys();
+        return s;
+    }
+    // A point, not the cell's box: a screen reader's review of the screen, which reads what
+    // has a size, reads the cell once and not the frame as a second copy of it.
+    QRect rect() const override { return QRect(keys()->mapToGlobal(keys()->rect().center()), QSize(0, 0)); }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            keys()->press();
+    }
+};
+
+// A screen's window: its title, or the name it is given where its title stays empty. The
+// start and closing screens are dialogs, so a screen reader reads their text when they show.
+class ScreenAccessible : public QAccessibleWidget
+{
+public:
+    explicit ScreenAccessible(QWidget *screen)
+        : QAccessibleWidget(screen, screen->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint)
+                                        ? QAccessible::Dialog
+                                        : QAccessible::Window)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->accessibleName().isEmpty() ? widget()->windowTitle() : widget()->accessibleName();
         return QAccessibleWidget::text(t);
     }
 };
@@ -278,7 +356,14 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
         return new FrameAccessible(static_cast<Frame *>(object));
     if (className == QLatin1String("getalveld::ChartFocus"))
         return new ChartFocusAccessible(static_cast<ChartFocus *>(object));
-    if (className == QLatin1String("getalveld::Shape") || className == QLatin1String("getalveld::Line"))
+    if (object->objectName() == newsBoardName)
+        return new NewsAccessible(static_cast<QWidget *>(object));
+    if (className == QLatin1String("getalveld::Screen"))
+        return new ScreenAccessible(static_cast<QWidget *>(object));
+    // The closing screen's progress bar only counts down to the program's end: told as a
+    // percentage it would cut off the screen reader reading that screen's text.
+    if (className == QLatin1String("getalveld::Shape") || className == QLatin1String("getalveld::Line")
+        || className == QLatin1String("QProgressBar"))
         return new DecorationAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
@@ -304,11 +389,113 @@ void announce(QObject *control, QAccessible::Event what)
     if (!screenReaderListening())
         return;
     QAccessibleEvent event(control, what);
-    if (inProcessClient)
-        inProcessClient(&event);
     if (QAccessible::isActive())
         QAccessible::updateAccessibility(&event);
+    else if (inProcessClient)
+        inProcessClient(&event);
 }
+
+namespace {
+void tellNews()
+{
+    news.queued = false;
+    const QList<QPointer<QWidget>> changed = std::exchange(news.changed, {});
+    QStringList parts;
+    QWidget *window = nullptr;
+    for (const QPointer<QWidget> &w : changed) {
+        if (!w || !w->isVisible())
+            continue;
+        window = w->window();
+        QString part;
+        if (auto *cell = qobject_cast<Cell *>(w)) {
+            part = colourWord(cell->backColor());
+        } else if (auto *label = qobject_cast<Label *>(w)) {
+            if (!label->caption().trimmed().isEmpty())
+                part = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        }
+        if (!part.trimmed().isEmpty() && !parts.contains(part))
+            parts << part;
+    }
+    if (parts.isEmpty() || !window)
+        return;
+    auto *board = window->findChild<QWidget *>(newsBoardName, Qt::FindDirectChildrenOnly);
+    if (!board) {
+        board = new QWidget(window);
+        board->setObjectName(newsBoardName);
+        board->setGeometry(0, 0, 0, 0);
+        board->hide();
+    }
+    board->setProperty("news", parts.join(QStringLiteral(". ")));
+    announce(board, QAccessible::ObjectShow);
+}
+
+class NewsTeller : public QObject
+{
+public:
+    using QObject::QObject;
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        tellNews();
+        return true;
+    }
+};
+} // namespace
+
+void noteNews(QWidget *changed)
+{
+    if (!screenReaderListening() || !changed->window()->isVisible())
+        return;
+    // A cell is news only under the keyboard: its colour is the verdict on the pupil's press.
+    auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
+    if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed))
+        return;
+    if (!news.changed.contains(changed))
+        news.changed.append(changed);
+    if (!news.queued) {
+        news.queued = true;
+        // After everything the handler left to do, so that the keyboard has settled.
+        static auto *teller = new NewsTeller(qApp);
+        QCoreApplication::postEvent(teller, new QEvent(QEvent::User), Qt::LowEventPriority);
+    }
+}
+
+void tellFocusAgain()
+{
+    if (QObject *focus = heardFocus())
+        announce(focus, QAccessible::Focus);
+}
+
+namespace {
+// Disabling a chart's frame disables its hundred cells too, and the toolkit tells a screen
+// reader of each one: a flood in which a screen reader drops what else happens (the verdict
+// that came with it). The frame's own change is told; its cells' like changes are not.
+bool followsItsFrame(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::StateChanged
+        || !static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().disabled)
+        return false;
+    QObject *object = event->object();
+    if (!object || !object->isWidgetType())
+        return false;
+    auto *w = static_cast<QWidget *>(object);
+    auto *frame = qobject_cast<Frame *>(w->parentWidget());
+    return frame && frame->isEnabled() == w->isEnabled();
+}
+
+void passOn(QAccessibleEvent *event)
+{
+    if (followsItsFrame(event))
+        return;
+    if (inProcessClient)
+        inProcessClient(event);
+    // The toolkit's own way to the platform's accessibility, as without this filter.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passOn);
+}
+} // namespace
 
 void installAccessibility()
 {
@@ -317,6 +504,7 @@ void installAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(makeInterface);
+    QAccessible::installUpdateHandler(passOn);
 }
 
 } // namespace getalveld

@@ -32,8 +32,10 @@ void Cell::setBackColor(quint32 colour)
     m_back = colour;
     update();
     // The colour is the verdict on a clicked cell: a screen reader hears it as the description.
-    if (isVisible())
+    if (isVisible()) {
         announce(this, QAccessible::DescriptionChanged);
+        noteNews(this);
+    }
 }
 
 void Cell::setForeColor(quint32 colour)

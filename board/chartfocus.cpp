@@ -32,6 +32,8 @@ ChartFocus::ChartFocus(QWidget *screen, std::vector<QWidget *> targets)
     : QWidget(screen), m_targets(std::move(targets))
 {
     setObjectName(QStringLiteral("chartFocus"));
+    // A screen reader reads the frame as the chart it serves.
+    setAccessibleName(QStringLiteral("tabulon"));
     setFocusPolicy(Qt::StrongFocus);
     // Clicks go through it to the cells, and it paints nothing but the frame.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -50,6 +52,8 @@ ChartFocus::ChartFocus(QWidget *screen, std::vector<QWidget *> targets)
             focusNextPrevChild(true);
             if (hasFocus())
                 old->setFocus(Qt::OtherFocusReason);
+            // The toolkit tells a screen reader of the frame's focus only after this move.
+            QMetaObject::invokeMethod(this, &tellFocusAgain, Qt::QueuedConnection);
         }
     });
 }
@@ -117,8 +121,10 @@ void ChartFocus::moveTo(int index, bool pointAt)
     update();
     if (pointAt)
         point();
-    if (hasFocus())
+    if (hasFocus()) {
+        m_heard = target;
         announce(target, QAccessible::Focus);
+    }
 }
 
 void ChartFocus::point()
@@ -136,18 +142,35 @@ void ChartFocus::point()
 void ChartFocus::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
+    // The toolkit tells a screen reader of the frame itself taking the focus, read as the
+    // chart with its cell; the cells are told of as the arrows reach them.
+    m_heard = this;
     if (usable(m_current)) {
         setGeometry(onScreen(m_current));
         raise();
         update();
-        announce(current(), QAccessible::Focus);
         return;
     }
     // The keyboard arriving is not the pupil pointing: the frame takes its place on the
     // first cell, and points at it only once a key works the chart.
     const int first = nearest({});
-    if (first >= 0)
-        moveTo(first, false);
+    if (first >= 0) {
+        m_current = first;
+        setGeometry(onScreen(first));
+        raise();
+        update();
+    }
+}
+
+void ChartFocus::press(bool repeated)
+{
+    // The mouse points at a cell before it presses it, and so does the frame.
+    point();
+    // A held key is one press, as a held mouse button is one click.
+    if (m_shown && !repeated && usable(m_current))
+        clickLikeMouse(current());
+    m_shown = true;
+    update();
 }
 
 void ChartFocus::focusOutEvent(QFocusEvent *event)
@@ -178,13 +201,7 @@ void ChartFocus::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        // A held key is one press, as a held mouse button is one click. The mouse points
-        // at a cell before it presses it, and so does the frame.
-        point();
-        if (m_shown && !event->isAutoRepeat() && usable(m_current))
-            clickLikeMouse(current());
-        m_shown = true;
-        update();
+        press(event->isAutoRepeat());
         event->accept();
         return;
     default:

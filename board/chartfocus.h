@@ -28,6 +28,13 @@ public:
     void setCurrent(QWidget *target);
     // Lays the frame over its target again once the screen has moved its controls.
     void follow();
+    // Whether the pupil sees the frame: once a key worked the chart or Tab brought it there.
+    bool shown() const { return m_shown; }
+    // What a screen reader was last told has the focus: the frame itself when the keyboard
+    // arrived, then each cell an arrow leads to.
+    QWidget *heard() const { return m_heard ? m_heard : const_cast<ChartFocus *>(this); }
+    // Enter, Space or a screen reader's press: clicks the cell under the frame.
+    void press(bool repeated = false);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +57,7 @@ private:
     // hidden (the start button during a task); then nothing shows and Enter clicks nothing
     // until the pupil shows that the keyboard is meant.
     bool m_shown = false;
+    QWidget *m_heard = nullptr;
 };
 
 } // namespace getalveld

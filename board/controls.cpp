@@ -144,6 +144,7 @@ void Label::setCaption(const QString &caption)
     // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
     if (isVisible())
         announce(this, QAccessible::NameChanged);
+    noteNews(this);
 }
 
 void Label::setBackColor(quint32 colour)
@@ -319,13 +320,20 @@ void CommandButton::paintEvent(QPaintEvent *)
         p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
-        // Dotted, in black or white, whichever stands out on the button's colour.
-        QPen pen(back.lightness() < 128 ? QColor(255, 255, 255) : QColor(0, 0, 0));
-        pen.setStyle(Qt::DotLine);
+        // The chart's keyboard mark: a thick yellow band inside the edge with a dark line
+        // inside it, which a pupil who sees poorly finds on every button colour.
+        const int thick = qMax(3, int(std::lround(3 * Screen::scaleOf(this))));
+        const QRect band = r.adjusted(1, 1, -1, -1);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(pen);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 0));
+        p.drawRect(band.left(), band.top(), band.width(), thick);
+        p.drawRect(band.left(), band.bottom() - thick + 1, band.width(), thick);
+        p.drawRect(band.left(), band.top(), thick, band.height());
+        p.drawRect(band.right() - thick + 1, band.top(), thick, band.height());
+        p.setPen(QColor(0, 0, 0));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        p.drawRect(band.adjusted(thick, thick, -thick - 1, -thick - 1));
     }
 }
 

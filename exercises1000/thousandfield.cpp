@@ -126,6 +126,7 @@ ThousandField::ThousandField(QWidget *screen, const ThousandFieldLayout &layout)
     std::vector<QWidget *> order(pictures.begin() + 1, pictures.end());
     order.insert(order.end(), lbltabulon.begin(), lbltabulon.end());
     keys = new ChartFocus(screen, std::move(order));
+    keys->setAccessibleName(QStringLiteral("duizendveld"));
 }
 
 QRect ThousandField::cellTwips(int index)
