@@ -18,8 +18,8 @@ ScoreBlock::ScoreBlock(QWidget *screen)
 {
     lbljuist2 = scoreLabel(screen, QStringLiteral("lbljuist2"), 7200, 0, 1575, 0x00008000, Align::Right);
     lbljuist = scoreLabel(screen, QStringLiteral("lbljuist"), 8880, 0, 855, 0x00008000, Align::Centre);
-    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, 0x000000FF, Align::Right);
-    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, 0x000000FF, Align::Centre);
+    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, colour::red, Align::Right);
+    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, colour::red, Align::Centre);
     Label1 = scoreLabel(screen, QStringLiteral("Label1"), 7200, 720, 1575, 0x00FF0000, Align::Right);
     lblhelp = scoreLabel(screen, QStringLiteral("lblhelp"), 8880, 720, 855, 0x00FF0000, Align::Centre);
     lbljuist2->setCaption(QStringLiteral("juist :"));
@@ -40,7 +40,7 @@ void ScoreBlock::zero()
 TopBand::TopBand(QWidget *screen)
 {
     Shape1 = new Shape(screen, QStringLiteral("Shape1"), twipsRect(0, 0, 12015, 1215), 0x00FFC0C0);
-    ShpHkies1 = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), 1), twipsRect(0, 0, 1215, 1215), 0x00C28585);
+    ShpHkies1 = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), 1), twipsRect(0, 0, 1215, 1215), colour::lilac);
     imgveld1 = new Image(screen, QStringLiteral("imgveld1"), twipsRect(120, 120, 900, 900), QStringLiteral("veld1"));
 }
 

@@ -23,7 +23,7 @@ QString findHelpText(int columnCell, int rowEndCell)
 }
 
 FindOnChart::FindOnChart(const QString &name, bool startStaysDuringTask, const LeftPanel &panel)
-    : Screen(name, QStringLiteral("Zoek op het tabulon"), 11880, 7935, colour::exerciseBack), top(this),
+    : Screen(name, QStringLiteral("Zoek op het tabulon"), screenWidthTwips, screenHeightTwips, colour::exerciseBack), top(this),
       bottom(this, 1215, 0x008A8A00, 7320), score(this), board(this, 4320, true),
       m_startStaysDuringTask(startStaysDuringTask)
 {

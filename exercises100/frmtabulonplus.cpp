@@ -7,7 +7,6 @@ namespace getalveld {
 
 namespace {
 constexpr quint32 rightGreen = 0x0000FF00;
-constexpr quint32 wrongRed = 0x000000FF;
 } // namespace
 
 ChartSumTask drawChartSumTask(Operation operation)
@@ -43,7 +42,7 @@ ChartSumVariant plusVariant()
 }
 
 ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
-    : Screen(variant.name, variant.caption, 11880, 7935, colour::exerciseBack), m_variant(variant), top(this),
+    : Screen(variant.name, variant.caption, screenWidthTwips, screenHeightTwips, colour::exerciseBack), m_variant(variant), top(this),
       board(this, variant.frameLeft, false), bottom(this, 975, 0x000076EC, variant.logoTop)
 {
     board.lblmemo2->look(0x00959595, colour::white, font::arial, 15.75, false, Align::Left);
@@ -181,7 +180,7 @@ void ChartSumScreen::lbltabulon_Click(int index)
         board.cell(task.result())->setBackColor(colour::marked);
         showReward();
     } else {
-        lblstart->setBackColor(wrongRed);
+        lblstart->setBackColor(colour::red);
         lblstart->setForeColor(colour::white);
         board.cell(clickedNumber)->setBackColor(colour::cellRed);
         lbljuist->hide();

@@ -30,7 +30,7 @@ QString countingStepBack(int target, int number)
 }
 
 frmtabulontel::frmtabulontel()
-    : Screen(QStringLiteral("frmtabulontel"), QStringLiteral("Tellen op een tabulon"), 11880, 7935,
+    : Screen(QStringLiteral("frmtabulontel"), QStringLiteral("Tellen op een tabulon"), screenWidthTwips, screenHeightTwips,
              colour::exerciseBack),
       top(this), board(this, 5760, false), bottom(this, 975, 0x000076EC, 7320)
 {

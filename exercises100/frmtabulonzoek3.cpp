@@ -8,7 +8,6 @@
 namespace getalveld {
 
 namespace {
-constexpr quint32 keyBack = 0x00C28585; // the equation row and the colour key
 constexpr quint32 startColour = colour::marked;
 constexpr quint32 middleColour = 0x0000FFFF;
 constexpr quint32 endColour = colour::white;
@@ -47,13 +46,13 @@ QString moveSentence(int from, int to, int size)
 }
 
 frmtabulonzoek3::frmtabulonzoek3()
-    : Screen(QStringLiteral("frmtabulonzoek3"), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), 11880,
-             7935, colour::exerciseBack),
+    : Screen(QStringLiteral("frmtabulonzoek3"), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
+             screenHeightTwips, colour::exerciseBack),
       top(this), board(this, 4320, true)
 {
     auto bandLabel = [this](const char *name, int left, int width = 900) {
         return (new Label(this, QString::fromLatin1(name), twipsRect(left, 120, width, 900)))
-            ->look(keyBack, colour::white, font::arial, 24);
+            ->look(colour::lilac, colour::white, font::arial, 24);
     };
     lblstartgetal = bandLabel("lblstartgetal", 1560);
     lblteken1 = bandLabel("lblteken1", 2400);
@@ -80,7 +79,7 @@ frmtabulonzoek3::frmtabulonzoek3()
                    ->look(colour::paleYellow, colour::panel, font::arial, 14.25);
 
     // The colour key: start, middle and end square, with an arrow down between each two.
-    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(3120, 1320, 975, 5655), keyBack,
+    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(3120, 1320, 975, 5655), colour::lilac,
                        ShapeKind::RoundedRectangle);
     auto keySquare = [this](const char *name, int top, quint32 colour) {
         auto *square = new Label(this, QString::fromLatin1(name), twipsRect(3360, top, 495, 495));

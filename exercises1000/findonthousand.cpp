@@ -5,7 +5,6 @@
 namespace getalveld {
 
 namespace {
-constexpr quint32 verdictRed = 0x000000FF;
 } // namespace
 
 ThousandFindTask drawThousandFindTask(int firstHundred)
@@ -48,8 +47,8 @@ FindOnThousand::FindOnThousand(const FindOnThousandLayout &layout)
     lblhelp = makeCountLabel(QStringLiteral("lblhelp"), QRect(v, y, 855, 375), colour::white, Align::Centre);
     lbljuist2 = makeCountLabel(QStringLiteral("lbljuist2"), QRect(x, y + 360, 735, 375), 0x0080FF80, Align::Left);
     lbljuist = makeCountLabel(QStringLiteral("lbljuist"), QRect(v, y + 360, 855, 375), 0x0080FF80, Align::Centre);
-    lblfout2 = makeCountLabel(QStringLiteral("lblfout2"), QRect(x, y + 720, 735, 375), 0x000000FF, Align::Left);
-    lblfout = makeCountLabel(QStringLiteral("lblfout"), QRect(v, y + 720, 855, 375), 0x000000FF, Align::Centre);
+    lblfout2 = makeCountLabel(QStringLiteral("lblfout2"), QRect(x, y + 720, 735, 375), colour::red, Align::Left);
+    lblfout = makeCountLabel(QStringLiteral("lblfout"), QRect(v, y + 720, 855, 375), colour::red, Align::Centre);
     Label10->setCaption(QStringLiteral("hulp: "));
     lbljuist2->setCaption(QStringLiteral("juist :"));
     lblfout2->setCaption(QStringLiteral("fout :"));
@@ -141,9 +140,9 @@ void FindOnThousand::lbltabulon_Click(int index)
     if (!isNumber || shown < 1 || shown > ThousandField::lastCell)
         return;
     clickedNumber = shown;
-    lblstart->setBackColor(verdictRed);
+    lblstart->setBackColor(colour::red);
     lblstart->setForeColor(colour::white);
-    board.cell(clickedNumber)->setBackColor(verdictRed);
+    board.cell(clickedNumber)->setBackColor(colour::red);
     const bool right = clickedNumber == targetNumber;
     if (right) {
         lblstart->setBackColor(colour::marked);

@@ -40,7 +40,7 @@ void frmduizendveld2::showVerdict(bool right)
         lblstart->setForeColor(colour::paleYellow);
         lblstart->setCaption(QStringLiteral("prima"));
     } else {
-        lblstart->setBackColor(0x000000FF);
+        lblstart->setBackColor(colour::red);
         lblstart->setForeColor(colour::white);
         lblstart->setCaption(QStringLiteral("fout"));
     }

@@ -6,7 +6,6 @@ namespace getalveld {
 
 namespace {
 constexpr quint32 rightGreen = 0x0000FF00;
-constexpr quint32 wrongRed = 0x000000FF;
 } // namespace
 
 ThousandSumTask drawThousandSumTask(Operation operation)
@@ -249,9 +248,9 @@ void ThousandSumScreen::lbltabulon_Click(int index)
         board.cell(clickedNumber)->setBackColor(colour::marked);
         board.disableHundredFrames();
     } else {
-        lblstart->setBackColor(wrongRed);
+        lblstart->setBackColor(colour::red);
         lblstart->setForeColor(colour::white);
-        board.cell(clickedNumber)->setBackColor(wrongRed);
+        board.cell(clickedNumber)->setBackColor(colour::red);
         lbljuist->hide();
     }
     cmdstart->show();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercises100/frmtabulonplus.h"
+#include "board/operation.h"
 #include "exercises1000/thousandscreen.h"
 
 namespace getalveld {
