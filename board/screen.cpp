@@ -550,4 +550,10 @@ Forms &forms()
     return instance;
 }
 
+void Screen::returnToBoard()
+{
+    forms().show(QStringLiteral("frmkiesbasis"));
+    forms().hide(objectName());
+}
+
 } // namespace getalveld

@@ -116,8 +116,7 @@ void FindOnChart::cmdhulp_Click()
 void FindOnChart::cmdstop_Click()
 {
     // Back to the board first; the reset then runs while this screen is hidden.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.reset();
     top.ShpHkies1->setBackColor(colour::marked);
     lblstart->setCaption(QString());

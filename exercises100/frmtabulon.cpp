@@ -226,8 +226,7 @@ void frmtabulon::cmdcontrole_Click()
 
 void frmtabulon::cmdstop_Click()
 {
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

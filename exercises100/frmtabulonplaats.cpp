@@ -265,8 +265,7 @@ void frmtabulonplaats::cmdstop_Click()
     // Reset first, then back to the choice board.
     resetChart();
     resetSeries();
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

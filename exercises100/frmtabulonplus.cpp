@@ -193,8 +193,7 @@ void ChartSumScreen::cmdstop_Click()
 {
     // Reset first, then back to the choice board.
     resetBoard();
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

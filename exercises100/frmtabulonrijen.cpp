@@ -292,8 +292,7 @@ void Frmtabulonrijen::cmdnieuw_Click()
 void Frmtabulonrijen::cmdstop_Click()
 {
     lblbeloning->setCaption(QString());
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

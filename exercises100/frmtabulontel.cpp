@@ -93,8 +93,7 @@ void frmtabulontel::lbltabulon_Click(int index)
 
 void frmtabulontel::cmdstop_Click()
 {
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     lbljuist->setCaption(QString());
     lblstart->setCaption(QString());
     board.reset();

@@ -395,8 +395,7 @@ void frmtabulontellen::cmdnieuw2_Click()
 void frmtabulontellen::cmdstop_Click()
 {
     // Back to the board first; the other labels keep their texts until the next task.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.cell(markedCell)->setBackColor(colour::cellGrey);
     lblfoutje->setCaption(QString());
     cmdnieuw->hide();

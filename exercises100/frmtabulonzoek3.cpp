@@ -202,8 +202,7 @@ void frmtabulonzoek3::cmdstop_Click()
 {
     // Back to the board first; the reset then runs while this screen is hidden. The equation
     // row keeps the last task, and "hulp" does not come back.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.reset();
     top.ShpHkies1->setBackColor(colour::marked);
     lblstart->setCaption(QString());

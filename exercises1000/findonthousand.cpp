@@ -165,8 +165,7 @@ void FindOnThousand::cmdstop_Click()
 {
     lblstart->setCaption(QString());
     lblstart->setBackColor(colour::paleYellow);
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.resetHighlights();
     board.greyCells();
     clearOnStop();

@@ -266,8 +266,7 @@ void ThousandSumScreen::cmdstop_Click()
         cmdstart->show();
         cmdstop->show();
     }
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     resetHighlights();
     helpCount = 0;
     showHelpCount();
