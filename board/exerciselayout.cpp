@@ -60,16 +60,22 @@ CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRe
     return button;
 }
 
-CommandButton *makeStartButton(QWidget *screen, int leftTwips)
+CommandButton *makeStartButton(QWidget *screen, int leftTwips, const QString &toolTip)
 {
     return makePictureButton(screen, QStringLiteral("cmdstart"), twipsRect(leftTwips, 7200, 1335, 615), 0x00C000C0,
-                             QStringLiteral("start"), QStringLiteral("start"));
+                             QStringLiteral("start"), toolTip);
 }
 
-CommandButton *makeStopButton(QWidget *screen)
+CommandButton *makeStopButton(QWidget *screen, int leftTwips)
 {
-    return makePictureButton(screen, QStringLiteral("cmdstop"), twipsRect(960, 7200, 1335, 615), 0x00000080,
+    return makePictureButton(screen, QStringLiteral("cmdstop"), twipsRect(leftTwips, 7200, 1335, 615), 0x00000080,
                              QStringLiteral("stop"), QStringLiteral("STOP"));
+}
+
+Label *makePanelLabel(QWidget *screen, const QString &name, const QRect &twips, qreal points)
+{
+    return (new Label(screen, name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())))
+        ->look(colour::paleYellow, colour::panel, font::arial, points);
 }
 
 CommandButton *makeHelpButton(QWidget *screen)

@@ -55,9 +55,9 @@ int flagsForRightCount(int rightCount)
 }
 
 frmtabulonplaats::frmtabulonplaats()
-    : Screen(QStringLiteral("frmtabulonplaats"), QStringLiteral("Plaats het cijfer op het tabulon"), screenWidthTwips, screenHeightTwips,
+    : Screen(QString(), QStringLiteral("Plaats het cijfer op het tabulon"), screenWidthTwips, screenHeightTwips,
              screenBack),
-      board(this, 4920, true, ChartPlacement{.top = 480})
+      board(this, 4920, ChartInput::Open, ChartPlacement{.top = 480})
 {
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(120, 6360, 5535, 1455), 0x00917748,
                        ShapeKind::RoundedRectangle);

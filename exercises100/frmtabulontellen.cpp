@@ -104,9 +104,9 @@ int picturesHiddenFor(int rightCount)
 }
 
 frmtabulontellen::frmtabulontellen()
-    : Screen(QStringLiteral("frmtabulontellen"), QStringLiteral("Tabulon : bewerkingen + en - "), screenWidthTwips, screenHeightTwips,
+    : Screen(QString(), QStringLiteral("Tabulon : bewerkingen + en - "), screenWidthTwips, screenHeightTwips,
              screenBack),
-      board(this, 240, false,
+      board(this, 240, ChartInput::Closed,
             ChartPlacement{.frameName = QStringLiteral("Frame1"),
                            .top = 960,
                            .width = 5175,

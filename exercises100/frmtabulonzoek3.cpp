@@ -46,9 +46,9 @@ QString moveSentence(int from, int to, int size)
 }
 
 frmtabulonzoek3::frmtabulonzoek3()
-    : Screen(QStringLiteral("frmtabulonzoek3"), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
+    : Screen(QString(), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
              screenHeightTwips, colour::exerciseBack),
-      top(this), board(this, 4320, true)
+      top(this), board(this, 4320, ChartInput::Open)
 {
     auto bandLabel = [this](const char *name, int left, int width = 900) {
         return (new Label(this, QString::fromLatin1(name), twipsRect(left, 120, width, 900)))
@@ -73,10 +73,8 @@ frmtabulonzoek3::frmtabulonzoek3()
     lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(480, 1800, 1935, 615)))
                   ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(QStringLiteral("tel vanaf"));
-    lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(120, 2880, 2775, 975)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 36);
-    lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(120, 4680, 2775, 1575)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 14.25);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), QRect(120, 2880, 2775, 975), 36);
+    lbljuist = makePanelLabel(this, QStringLiteral("lbljuist"), QRect(120, 4680, 2775, 1575), 14.25);
 
     // The colour key: start, middle and end square, with an arrow down between each two.
     Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(3120, 1320, 975, 5655), colour::lilac,
@@ -113,8 +111,7 @@ frmtabulonzoek3::frmtabulonzoek3()
     lblmemo1 = stepLabel("lblmemo1", 1680);
     lblmemo3 = stepLabel("lblmemo3", 2880);
     lblmemo4 = stepLabel("lblmemo4", 4080);
-    lblhulp = (new Label(this, QStringLiteral("lblhulp"), twipsRect(9960, 6480, 1935, 495)))
-                  ->look(colour::paleYellow, colour::panel, font::arial, 21.75);
+    lblhulp = makePanelLabel(this, QStringLiteral("lblhulp"), QRect(9960, 6480, 1935, 495), 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
 
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(0, 7080, 12015, 1215), 0x008A8A00);

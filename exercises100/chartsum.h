@@ -32,7 +32,6 @@ ChartSumTask drawChartSumTask(Operation operation);
 struct ChartSumVariant
 {
     Operation operation;
-    QString name;
     QString caption;
     QString zoekCaption;
     int zoekLeft;
@@ -84,5 +83,6 @@ private:
 };
 
 ChartSumVariant plusVariant();
+ChartSumVariant minVariant();
 
 } // namespace getalveld
