@@ -11,19 +11,14 @@
 #include "board/pictures.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulon.h"
-#include "exercises100/frmtabulonmin.h"
 #include "exercises100/frmtabulontel.h"
-#include "exercises100/frmtabulonplus.h"
 #include "exercises100/frmtabulonrijen.h"
 #include "exercises100/frmtabulonplaats.h"
-#include "exercises100/frmtabulonplus.h"
+#include "exercises100/chartsum.h"
 #include "exercises100/frmtabulontellen.h"
-#include "exercises100/frmtabulonzoek.h"
-#include "exercises100/frmtabulonzoek2.h"
-#include "exercises1000/frmduizendveld.h"
-#include "exercises1000/frmduizendveld2.h"
-#include "exercises1000/frmduizendveldmin.h"
-#include "exercises1000/frmduizendveldplus.h"
+#include "exercises100/findonchart.h"
+#include "exercises1000/findonthousand.h"
+#include "exercises1000/thousandsum.h"
 #include "exercises100/frmtabulonzoek3.h"
 
 #include <QApplication>
@@ -47,14 +42,14 @@ void registerScreens(Forms &f)
     f.registerScreen(QStringLiteral("frmmecenaat1"), [] { return new frmmecenaat1; });
     f.registerScreen(QStringLiteral("frmkiesbasis"), [] { return new frmkiesbasis; });
     f.registerScreen(QStringLiteral("frminfo"), [] { return new frminfo; });
-    f.registerScreen(QStringLiteral("frmtabulonzoek"), [] { return new frmtabulonzoek; });
-    f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new frmtabulonzoek2; });
+    f.registerScreen(QStringLiteral("frmtabulonzoek"), [] { return new FindOnChart(findDigitsVariant()); });
+    f.registerScreen(QStringLiteral("frmtabulonzoek2"), [] { return new FindOnChart(findWordsVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonzoek3"), [] { return new frmtabulonzoek3; });
     f.registerScreen(QStringLiteral("frmtabulontel"), [] { return new frmtabulontel; });
     f.registerScreen(QStringLiteral("frmtabulonplus"), [] { return new ChartSumScreen(plusVariant()); });
     f.registerScreen(QStringLiteral("frmtabulonmin"), [] { return new ChartSumScreen(minVariant()); });
-    f.registerScreen(QStringLiteral("frmduizendveld"), [] { return new frmduizendveld; });
-    f.registerScreen(QStringLiteral("frmduizendveld2"), [] { return new frmduizendveld2; });
+    f.registerScreen(QStringLiteral("frmduizendveld"), [] { return new FindOnThousand(thousandDigitsVariant()); });
+    f.registerScreen(QStringLiteral("frmduizendveld2"), [] { return new FindOnThousand(thousandWordsVariant()); });
     f.registerScreen(QStringLiteral("frmduizendveldplus"), [] { return new ThousandSumScreen(thousandPlusVariant()); });
     f.registerScreen(QStringLiteral("frmduizendveldmin"), [] { return new ThousandSumScreen(thousandMinVariant()); });
     f.registerScreen(QStringLiteral("frmtabulon"), [] { return new frmtabulon; });

@@ -18,8 +18,8 @@ ScoreBlock::ScoreBlock(QWidget *screen)
 {
     lbljuist2 = scoreLabel(screen, QStringLiteral("lbljuist2"), 7200, 0, 1575, 0x00008000, Align::Right);
     lbljuist = scoreLabel(screen, QStringLiteral("lbljuist"), 8880, 0, 855, 0x00008000, Align::Centre);
-    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, 0x000000FF, Align::Right);
-    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, 0x000000FF, Align::Centre);
+    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, colour::red, Align::Right);
+    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, colour::red, Align::Centre);
     Label1 = scoreLabel(screen, QStringLiteral("Label1"), 7200, 720, 1575, 0x00FF0000, Align::Right);
     lblhelp = scoreLabel(screen, QStringLiteral("lblhelp"), 8880, 720, 855, 0x00FF0000, Align::Centre);
     lbljuist2->setCaption(QStringLiteral("juist :"));
@@ -40,7 +40,7 @@ void ScoreBlock::zero()
 TopBand::TopBand(QWidget *screen)
 {
     Shape1 = new Shape(screen, QStringLiteral("Shape1"), twipsRect(0, 0, 12015, 1215), 0x00FFC0C0);
-    ShpHkies1 = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), 1), twipsRect(0, 0, 1215, 1215), 0x00C28585);
+    ShpHkies1 = new Shape(screen, arrayName(QStringLiteral("ShpHkies"), 1), twipsRect(0, 0, 1215, 1215), colour::lilac);
     imgveld1 = new Image(screen, QStringLiteral("imgveld1"), twipsRect(120, 120, 900, 900), QStringLiteral("veld1"));
 }
 
@@ -60,16 +60,22 @@ CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRe
     return button;
 }
 
-CommandButton *makeStartButton(QWidget *screen, int leftTwips)
+CommandButton *makeStartButton(QWidget *screen, int leftTwips, const QString &toolTip)
 {
     return makePictureButton(screen, QStringLiteral("cmdstart"), twipsRect(leftTwips, 7200, 1335, 615), 0x00C000C0,
-                             QStringLiteral("start"), QStringLiteral("start"));
+                             QStringLiteral("start"), toolTip);
 }
 
-CommandButton *makeStopButton(QWidget *screen)
+CommandButton *makeStopButton(QWidget *screen, int leftTwips)
 {
-    return makePictureButton(screen, QStringLiteral("cmdstop"), twipsRect(960, 7200, 1335, 615), 0x00000080,
+    return makePictureButton(screen, QStringLiteral("cmdstop"), twipsRect(leftTwips, 7200, 1335, 615), 0x00000080,
                              QStringLiteral("stop"), QStringLiteral("STOP"));
+}
+
+Label *makePanelLabel(QWidget *screen, const QString &name, const QRect &twips, qreal points)
+{
+    return (new Label(screen, name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())))
+        ->look(colour::paleYellow, colour::panel, font::arial, points);
 }
 
 CommandButton *makeHelpButton(QWidget *screen)

@@ -44,8 +44,10 @@ struct BottomBand
 
 CommandButton *makePictureButton(QWidget *screen, const QString &name, const QRect &geometry, quint32 back,
                                  const QString &picture, const QString &toolTip);
-CommandButton *makeStartButton(QWidget *screen, int leftTwips);
-CommandButton *makeStopButton(QWidget *screen);
+CommandButton *makeStartButton(QWidget *screen, int leftTwips, const QString &toolTip = QStringLiteral("start"));
+CommandButton *makeStopButton(QWidget *screen, int leftTwips = 960);
+// A text on the left panel: the panel's colour on pale yellow, in Arial.
+Label *makePanelLabel(QWidget *screen, const QString &name, const QRect &twips, qreal points);
 CommandButton *makeHelpButton(QWidget *screen);
 // The step help of the sum screens: a step text in the help column, and the button that lies
 // on it (hidden at first) and gives way to the text once pressed.

@@ -17,10 +17,15 @@ QRect twipsRect(int left, int top, int width, int height);
 // Colours are written 0x00BBGGRR: red in the low byte, blue in the high byte.
 QColor bgr(quint32 value);
 
+// The client size of the exercise screens and the choice board.
+constexpr int screenWidthTwips = 11880;
+constexpr int screenHeightTwips = 7935;
+
 namespace colour {
 constexpr quint32 cellGrey = 0x00808080;
 constexpr quint32 cellGreen = 0x00006400;
-constexpr quint32 cellRed = 0x000000FF;
+constexpr quint32 red = 0x000000FF; // a wrong answer, the wrong count
+constexpr quint32 cellRed = red;
 constexpr quint32 cellOrange = 0x000052FD;
 constexpr quint32 white = 0x00FFFFFF;
 constexpr quint32 black = 0x00000000;
@@ -30,6 +35,7 @@ constexpr quint32 panel = 0x006A6A00;        // the left panel of the exercise s
 constexpr quint32 paleYellow = 0x00C0FFFF;
 constexpr quint32 helpPanel = 0x009F6B00; // the right panel with the help
 constexpr quint32 helpButton = 0x0080FF80;
+constexpr quint32 lilac = 0x00C28585; // the hundred squares' frames, the equation row and the colour key
 } // namespace colour
 
 // The two font families of the screen designs; both resolve to the bundled Liberation Sans.

@@ -5,7 +5,7 @@
 
 namespace getalveld {
 
-HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, const ChartPlacement &placement)
+HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, ChartInput input, const ChartPlacement &placement)
     : QObject(screen)
 {
     frame100 = new Frame(screen, placement.frameName,
@@ -33,7 +33,7 @@ HundredChart::HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, co
         lbltabulon[size_t(i)] = cell;
     }
     designCaptions();
-    frame100->setEnabled(enabled);
+    frame100->setEnabled(input == ChartInput::Open);
 
     // The keyboard starts on 1 and reaches 0 last, above 10.
     std::vector<QWidget *> order(lbltabulon.begin() + 1, lbltabulon.end());

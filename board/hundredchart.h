@@ -10,6 +10,9 @@
 
 namespace getalveld {
 
+// Whether the chart takes clicks from the start, or only once a task opens it.
+enum class ChartInput { Open, Closed };
+
 // Where a screen's chart departs from the usual one: the frame's name, Top and size, the
 // grid shifted inside the frame, and whether the frame carries the instruction label.
 struct ChartPlacement
@@ -31,7 +34,7 @@ class HundredChart : public QObject
 public:
     static constexpr int lastCell = 100;
 
-    HundredChart(QWidget *screen, int frameLeftTwips, bool enabled, const ChartPlacement &placement = {});
+    HundredChart(QWidget *screen, int frameLeftTwips, ChartInput input, const ChartPlacement &placement = {});
 
     Cell *cell(int index) const { return lbltabulon.at(size_t(index)); }
     static QRect cellTwips(int index); // Left, Top, Width, Height inside the frame

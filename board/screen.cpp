@@ -471,7 +471,12 @@ bool Screen::focusNextPrevChild(bool next)
 
 void Forms::registerScreen(const QString &name, Factory factory)
 {
-    m_factories.insert(name, std::move(factory));
+    // A screen carries the name it is registered under; the name is written only here.
+    m_factories.insert(name, [name, factory = std::move(factory)] {
+        Screen *screen = factory();
+        screen->setObjectName(name);
+        return screen;
+    });
 }
 
 Screen *Forms::loaded(const QString &name) const
@@ -548,6 +553,12 @@ Forms &forms()
 {
     static Forms instance;
     return instance;
+}
+
+void Screen::returnToBoard()
+{
+    forms().show(QStringLiteral("frmkiesbasis"));
+    forms().hide(objectName());
 }
 
 } // namespace getalveld

@@ -90,6 +90,10 @@ private:
     bool m_layingOut = false;
     bool m_chainOrdered = false;
     bool m_recentre = false; // back from filling the display: centre once the window is sized
+
+public:
+    // Shows the choice board, then hides this screen: what a stop button does.
+    void returnToBoard();
 };
 
 // The program's collection of screens: it knows every screen by name, creates one on its

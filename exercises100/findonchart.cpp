@@ -1,6 +1,7 @@
 #include "exercises100/findonchart.h"
 
 #include "board/geometry.h"
+#include "board/numberwords.h"
 #include "board/random.h"
 
 namespace getalveld {
@@ -22,23 +23,55 @@ QString findHelpText(int columnCell, int rowEndCell)
            + QString::number(rowEndCell);
 }
 
-FindOnChart::FindOnChart(const QString &name, bool startStaysDuringTask, const LeftPanel &panel)
-    : Screen(name, QStringLiteral("Zoek op het tabulon"), 11880, 7935, colour::exerciseBack), top(this),
-      bottom(this, 1215, 0x008A8A00, 7320), score(this), board(this, 4320, true),
-      m_startStaysDuringTask(startStaysDuringTask)
+QString neighbourSums(int number)
 {
-    Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(360, 1320, panel.panelWidth, 5655),
+    const QString t = QString::number(number);
+    return t + QStringLiteral(" - 1  =   ") + QString::number(number - 1) + QStringLiteral("\r\n") + t
+           + QStringLiteral(" + 1  =   ") + QString::number(number + 1) + QStringLiteral("\r\n") + t
+           + QStringLiteral(" - 10  =  ") + QString::number(number - 10) + QStringLiteral("\r\n") + t
+           + QStringLiteral(" + 10  =  ") + QString::number(number + 10);
+}
+
+FindOnChartVariant findDigitsVariant()
+{
+    return {.given = FindGiven::Digits,
+            .panelWidth = 2775,
+            .zoekLeft = 720,
+            .startTwips = QRect(360, 2880, 2775, 975),
+            .textName = QStringLiteral("lbljuist3"),
+            .textTwips = QRect(360, 4680, 2775, 1575),
+            .textPoints = 14.25};
+}
+
+FindOnChartVariant findWordsVariant()
+{
+    return {.given = FindGiven::Words,
+            .panelWidth = 3015,
+            .zoekLeft = 960,
+            .startTwips = QRect(360, 5040, 3015, 975),
+            .textName = QStringLiteral("lblleesgetal"),
+            .textTwips = QRect(360, 3240, 3015, 975),
+            .textPoints = 18.75};
+}
+
+FindOnChart::FindOnChart(const FindOnChartVariant &variant)
+    : Screen(QString(), QStringLiteral("Zoek op het tabulon"), screenWidthTwips, screenHeightTwips,
+             colour::exerciseBack),
+      m_variant(variant), top(this),
+      bottom(this, 1215, 0x008A8A00, 7320), score(this), board(this, 4320, ChartInput::Open)
+{
+    Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(360, 1320, variant.panelWidth, 5655),
                        colour::panel, ShapeKind::RoundedRectangle);
-    lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(panel.zoekLeft, 1800, 1935, 615)))
+    lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(variant.zoekLeft, 1800, 1935, 615)))
                   ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(QStringLiteral("zoek"));
-    lblstart = makePanelLabel(QStringLiteral("lblstart"), panel.startTwips, 36);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), variant.startTwips, 36);
 
     Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), colour::helpPanel);
     cmdhulp = makeHelpButton(this);
     lblmemo = (new Label(this, QStringLiteral("lblmemo"), twipsRect(9960, 4200, 1935, 1575)))
                   ->look(colour::helpPanel, colour::white, font::arial, 12, true);
-    lblhulp = makePanelLabel(QStringLiteral("lblhulp"), QRect(9960, 6480, 1935, 495), 21.75);
+    lblhulp = makePanelLabel(this, QStringLiteral("lblhulp"), QRect(9960, 6480, 1935, 495), 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
 
     cmdstop = makeStopButton(this);
@@ -48,19 +81,15 @@ FindOnChart::FindOnChart(const QString &name, bool startStaysDuringTask, const L
     connect(cmdstop, &CommandButton::clicked, this, &FindOnChart::cmdstop_Click);
     connect(cmdhulp, &CommandButton::clicked, this, &FindOnChart::cmdhulp_Click);
     connect(&board, &HundredChart::cellClicked, this, &FindOnChart::lbltabulon_Click);
-}
 
-Label *FindOnChart::makePanelLabel(const QString &name, const QRect &twips, qreal points)
-{
-    return (new Label(this, name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())))
-        ->look(colour::paleYellow, colour::panel, font::arial, points);
+    panelText = makePanelLabel(this, variant.textName, variant.textTwips, variant.textPoints);
 }
 
 void FindOnChart::Form_Load()
 {
     centre();
     score.zero();
-    clearOnLoad();
+    (givenInWords() ? panelText : lblstart)->setCaption(QString());
 }
 
 void FindOnChart::Form_Activate()
@@ -70,7 +99,10 @@ void FindOnChart::Form_Activate()
 
 void FindOnChart::cmdstart_Click()
 {
-    clearTaskTexts();
+    lblmemo->setCaption(QString());
+    if (givenInWords())
+        lblstart->setCaption(QString());
+    panelText->setCaption(QString());
     board.setEnabled(true);
     board.reset();
     top.ShpHkies1->setBackColor(colour::marked);
@@ -80,8 +112,12 @@ void FindOnChart::cmdstart_Click()
     unitsDigit = task.unitsDigit;
     tensDigit = task.tensDigit;
     targetNumber = task.targetNumber();
-    showTask();
-    cmdstart->setVisible(m_startStaysDuringTask);
+    if (givenInWords())
+        panelText->setCaption(numberWord(targetNumber));
+    else
+        lblstart->setCaption(QString::number(targetNumber));
+    // The words stay beside a start button that draws the next number at once.
+    cmdstart->setVisible(givenInWords());
     cmdstop->hide();
     cmdhulp->show();
     lblhulp->show();
@@ -91,14 +127,19 @@ void FindOnChart::lbltabulon_Click(int index)
 {
     const bool right = index == targetNumber;
     board.cell(index)->setBackColor(right ? colour::cellGreen : colour::cellRed);
-    showVerdict(index, right);
+    if (givenInWords())
+        lblstart->setCaption(right ? QStringLiteral(" prima") : QStringLiteral(" fout"));
+    else if (right)
+        // The sums are built from the number the cell stands for, its index: after a stop
+        // and a return the target cell is blank but still counts as right.
+        panelText->setCaption(neighbourSums(index));
     if (right) {
         score.addCorrect();
         board.setEnabled(false);
     } else {
         score.addWrong();
     }
-    if (!m_startStaysDuringTask)
+    if (!givenInWords())
         cmdstart->show();
     cmdstop->show();
 }
@@ -116,13 +157,12 @@ void FindOnChart::cmdhulp_Click()
 void FindOnChart::cmdstop_Click()
 {
     // Back to the board first; the reset then runs while this screen is hidden.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.reset();
     top.ShpHkies1->setBackColor(colour::marked);
     lblstart->setCaption(QString());
     lblmemo->setCaption(QString());
-    clearOnStop();
+    panelText->setCaption(QString());
     cmdhulp->hide();
     lblhulp->hide();
     score.zero();

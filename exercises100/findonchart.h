@@ -20,39 +20,52 @@ FindTask drawFindTask();
 // that the second one ends.
 QString findHelpText(int columnCell, int rowEndCell);
 
-// The find screens' common part: the reference chart layout, the counters, help and stop.
-// The twins differ in their left panel and in what they write there.
+// The number's four neighbours as sums, lined up by ten-character pieces:
+// "47 - 1  =   46", "47 + 1  =   48", "47 - 10  =  37", "47 + 10  =  57".
+QString neighbourSums(int number);
+
+// How the number to find is given: in digits (frmtabulonzoek) or in Dutch words
+// (frmtabulonzoek2).
+enum class FindGiven { Digits, Words };
+
+// Everything in which the two find screens differ.
+struct FindOnChartVariant
+{
+    FindGiven given;
+    int panelWidth;   // twips
+    int zoekLeft;     // twips
+    QRect startTwips; // lblstart: Left, Top, Width, Height
+    // The second text of the left panel: the neighbour sums after a right answer
+    // (lbljuist3), or the number in words (lblleesgetal).
+    QString textName;
+    QRect textTwips;
+    qreal textPoints;
+};
+
+FindOnChartVariant findDigitsVariant();
+FindOnChartVariant findWordsVariant();
+
+// Find a number on the hundred chart, given in digits or in words; the pupil asks for help,
+// clicks the cell, and the left panel says how it went.
 class FindOnChart : public Screen
 {
     Q_OBJECT
 
 public:
+    explicit FindOnChart(const FindOnChartVariant &variant);
+
     void Form_Load() override;
     void Form_Activate() override;
 
-protected:
-    struct LeftPanel
-    {
-        int panelWidth;    // twips
-        int zoekLeft;      // twips
-        QRect startTwips;  // lblstart: Left, Top, Width, Height
-    };
-    FindOnChart(const QString &name, bool startStaysDuringTask, const LeftPanel &panel);
-
+private:
     void cmdstart_Click();
     void lbltabulon_Click(int index);
     void cmdhulp_Click();
     void cmdstop_Click();
 
-    // What each twin writes on its left panel.
-    virtual void clearTaskTexts() = 0;   // before a new task
-    virtual void showTask() = 0;         // the number sought
-    virtual void showVerdict(int index, bool right) = 0;
-    virtual void clearOnStop() = 0;
-    virtual void clearOnLoad() = 0;
+    bool givenInWords() const { return m_variant.given == FindGiven::Words; }
 
-    Label *makePanelLabel(const QString &name, const QRect &twips, qreal points);
-
+    const FindOnChartVariant m_variant;
     TopBand top;
     BottomBand bottom;
     ScoreBlock score;
@@ -66,15 +79,13 @@ protected:
     Label *lblhulp;
     CommandButton *cmdstart;
     CommandButton *cmdstop;
+    Label *panelText; // lbljuist3 or lblleesgetal
 
     int unitsDigit = 0;
     int tensDigit = 0;
     int targetNumber = 0;
     int helpColumnCell = 0;
     int helpRowEndCell = 0;
-
-private:
-    bool m_startStaysDuringTask;
 };
 
 } // namespace getalveld

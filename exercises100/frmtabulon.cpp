@@ -11,7 +11,6 @@ namespace getalveld {
 namespace {
 constexpr quint32 teal = 0x00808000;
 constexpr quint32 rightGreen = 0x0000FF00;
-constexpr quint32 wrongRed = 0x000000FF;
 const QString crlf = QStringLiteral("\r\n");
 
 QRect memberRect(int m)
@@ -69,7 +68,7 @@ QString numberFacts(int number)
 }
 
 frmtabulon::frmtabulon()
-    : Screen(QStringLiteral("frmtabulon"), QStringLiteral("Zoeken op het tabulon"), 11880, 7935, 0x00BFD0C1)
+    : Screen(QString(), QStringLiteral("Zoeken op het tabulon"), screenWidthTwips, screenHeightTwips, 0x00BFD0C1)
 {
     // Created back to front: what comes later lies in front.
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(240, 1200, 6615, 5655), 0x00800000);
@@ -77,8 +76,8 @@ frmtabulon::frmtabulon()
     Shape1 = new Shape(this, QStringLiteral("Shape1"), twipsRect(240, 120, 1095, 1095), teal);
     Shape1->setBorderColor(0x00FF8080);
     Image1 = new Image(this, QStringLiteral("Image1"), twipsRect(600, 240, 480, 480), QStringLiteral("help"));
-    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(6960, 1200, 255, 5655), wrongRed);
-    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(240, 6840, 11415, 255), wrongRed);
+    Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(6960, 1200, 255, 5655), colour::red);
+    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(240, 6840, 11415, 255), colour::red);
 
     optveldGroup = new QButtonGroup(this);
     optveldGroup->setExclusive(true);
@@ -218,7 +217,7 @@ void frmtabulon::cmdcontrole_Click()
         txtwaarde->setBackColor(rightGreen);
         lblles->setCaption(numberFacts(targetNumber));
     } else {
-        txtwaarde->setBackColor(wrongRed);
+        txtwaarde->setBackColor(colour::red);
     }
     cmdcontrole->hide();
     cmdstart->show();
@@ -227,8 +226,7 @@ void frmtabulon::cmdcontrole_Click()
 
 void frmtabulon::cmdstop_Click()
 {
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

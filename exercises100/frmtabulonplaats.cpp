@@ -13,7 +13,6 @@ namespace {
 constexpr quint32 screenBack = 0x00AA9F40; // also the neutral colour of the number and the message
 constexpr quint32 rightCell = 0x0000A800;
 constexpr quint32 rightBack = 0x001AFF1A;
-constexpr quint32 wrongBack = 0x000000FF;
 constexpr int tasksPerSeries = 10;
 
 // Left, Top in twips of imgvlag(k) and imgvlaggen(k).
@@ -56,9 +55,9 @@ int flagsForRightCount(int rightCount)
 }
 
 frmtabulonplaats::frmtabulonplaats()
-    : Screen(QStringLiteral("frmtabulonplaats"), QStringLiteral("Plaats het cijfer op het tabulon"), 11880, 7935,
+    : Screen(QString(), QStringLiteral("Plaats het cijfer op het tabulon"), screenWidthTwips, screenHeightTwips,
              screenBack),
-      board(this, 4920, true, ChartPlacement{.top = 480})
+      board(this, 4920, ChartInput::Open, ChartPlacement{.top = 480})
 {
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(120, 6360, 5535, 1455), 0x00917748,
                        ShapeKind::RoundedRectangle);
@@ -193,7 +192,7 @@ void frmtabulonplaats::lbltabulon_Click(int index)
     const bool right = clickedNumber == task.targetNumber();
     cell->setBackColor(right ? rightCell : colour::cellRed);
     cell->setCaption(number(index));
-    const quint32 back = right ? rightBack : wrongBack;
+    const quint32 back = right ? rightBack : colour::red;
     const quint32 fore = right ? colour::black : colour::white;
     lblgetal->setBackColor(back);
     lblmemo->setBackColor(back);
@@ -266,8 +265,7 @@ void frmtabulonplaats::cmdstop_Click()
     // Reset first, then back to the choice board.
     resetChart();
     resetSeries();
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

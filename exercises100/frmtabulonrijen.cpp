@@ -11,7 +11,6 @@ namespace {
 
 constexpr quint32 back = 0x008BB816;
 constexpr quint32 yellow = 0x0070E8EB; // a right cell, the given number, the count
-constexpr quint32 wrongRed = 0x000000FF;
 constexpr quint32 givenGreen = 0x0000FF00;
 
 constexpr std::array<QPoint, Frmtabulonrijen::members> vlinderAt = {
@@ -102,7 +101,7 @@ QString fillInTaskText(int givenNumber)
 }
 
 Frmtabulonrijen::Frmtabulonrijen()
-    : Screen(QStringLiteral("Frmtabulonrijen"), QStringLiteral("Vul in op het tabulon"), 10890, 7935, back)
+    : Screen(QString(), QStringLiteral("Vul in op het tabulon"), 10890, screenHeightTwips, back)
 {
     // Created back to front: what comes later lies in front.
     Shape1 = new Shape(this, QStringLiteral("Shape1"), twipsRect(1680, 2160, 6735, 3135), 0x00808080,
@@ -221,7 +220,7 @@ void Frmtabulonrijen::markAnswers()
             txtinvul[size_t(k)]->setBackColor(yellow);
             ++rightCount;
         } else {
-            txtinvul[size_t(k)]->setBackColor(wrongRed);
+            txtinvul[size_t(k)]->setBackColor(colour::red);
         }
     }
 }
@@ -293,8 +292,7 @@ void Frmtabulonrijen::cmdnieuw_Click()
 void Frmtabulonrijen::cmdstop_Click()
 {
     lblbeloning->setCaption(QString());
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld

@@ -30,16 +30,14 @@ QString countingStepBack(int target, int number)
 }
 
 frmtabulontel::frmtabulontel()
-    : Screen(QStringLiteral("frmtabulontel"), QStringLiteral("Tellen op een tabulon"), 11880, 7935,
+    : Screen(QString(), QStringLiteral("Tellen op een tabulon"), screenWidthTwips, screenHeightTwips,
              colour::exerciseBack),
-      top(this), board(this, 5760, false), bottom(this, 975, 0x000076EC, 7320)
+      top(this), board(this, 5760, ChartInput::Closed), bottom(this, 975, 0x000076EC, 7320)
 {
     Shape3 = new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(720, 1320, 2775, 5655), colour::panel,
                        ShapeKind::RoundedRectangle);
-    lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(720, 2880, 2775, 975)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 36);
-    lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(720, 4680, 2775, 1575)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 21.75);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), QRect(720, 2880, 2775, 975), 36);
+    lbljuist = makePanelLabel(this, QStringLiteral("lbljuist"), QRect(720, 4680, 2775, 1575), 21.75);
     board.lblmemo2->setCaption(QStringLiteral("glijd en klik eens "));
     bottom.Image1->setGeometry(twipsRect(11160, 7320, 480, 420));
     cmdstop = makeStopButton(this);
@@ -93,8 +91,7 @@ void frmtabulontel::lbltabulon_Click(int index)
 
 void frmtabulontel::cmdstop_Click()
 {
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     lbljuist->setCaption(QString());
     lblstart->setCaption(QString());
     board.reset();

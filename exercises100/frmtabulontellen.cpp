@@ -17,7 +17,6 @@ constexpr quint32 slateGrey = 0x008B8B8B; // the task labels and the message boa
 constexpr quint32 lightGrey = 0x00E0E0E0;
 constexpr quint32 countGreen = 0x00006C00;
 constexpr quint32 answerCell = 0x00226AFF;
-constexpr quint32 wrongBack = 0x000000FF;
 constexpr int tasksPerSeries = 10;
 
 constexpr std::array<QPoint, frmtabulontellen::pictureCount> vlinderAt{
@@ -105,9 +104,9 @@ int picturesHiddenFor(int rightCount)
 }
 
 frmtabulontellen::frmtabulontellen()
-    : Screen(QStringLiteral("frmtabulontellen"), QStringLiteral("Tabulon : bewerkingen + en - "), 11880, 7935,
+    : Screen(QString(), QStringLiteral("Tabulon : bewerkingen + en - "), screenWidthTwips, screenHeightTwips,
              screenBack),
-      board(this, 240, false,
+      board(this, 240, ChartInput::Closed,
             ChartPlacement{.frameName = QStringLiteral("Frame1"),
                            .top = 960,
                            .width = 5175,
@@ -136,7 +135,7 @@ frmtabulontellen::frmtabulontellen()
     lblbord2 =
         label("lblbord2", 6000, 600, 4455, 735)->look(slateGrey, colour::white, font::arial, 20.25, false, Align::Left);
     lblteller = label("lblteller", 10680, 600, 975, 735)->look(lightGrey, countGreen, font::arial, 27.75);
-    const QRect bar = twipsRect(6000, 1440, 11880 - 6000, 15);
+    const QRect bar = twipsRect(6000, 1440, screenWidthTwips - 6000, 15);
     Line1 = new Shape(this, QStringLiteral("Line1"), QRect(bar.x(), bar.y(), bar.width(), 1), slateGrey);
     Line1->setBorderColor(slateGrey);
     lblfoutje = label("lblfoutje", 6000, 1560, 4455, 735)->look(lightGrey, colour::black, font::arial, 20.25);
@@ -308,7 +307,7 @@ void frmtabulontellen::check()
     if (difference == 0) {
         lblfoutje->setCaption(QStringLiteral("prima"));
     } else {
-        lblfoutje->setBackColor(wrongBack);
+        lblfoutje->setBackColor(colour::red);
         lblfoutje->setForeColor(colour::white);
         lblfoutje->setCaption(differenceText(lblop1uitkomst->caption(), difference));
     }
@@ -396,8 +395,7 @@ void frmtabulontellen::cmdnieuw2_Click()
 void frmtabulontellen::cmdstop_Click()
 {
     // Back to the board first; the other labels keep their texts until the next task.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.cell(markedCell)->setBackColor(colour::cellGrey);
     lblfoutje->setCaption(QString());
     cmdnieuw->hide();

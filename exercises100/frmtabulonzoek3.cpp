@@ -8,7 +8,6 @@
 namespace getalveld {
 
 namespace {
-constexpr quint32 keyBack = 0x00C28585; // the equation row and the colour key
 constexpr quint32 startColour = colour::marked;
 constexpr quint32 middleColour = 0x0000FFFF;
 constexpr quint32 endColour = colour::white;
@@ -47,13 +46,13 @@ QString moveSentence(int from, int to, int size)
 }
 
 frmtabulonzoek3::frmtabulonzoek3()
-    : Screen(QStringLiteral("frmtabulonzoek3"), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), 11880,
-             7935, colour::exerciseBack),
-      top(this), board(this, 4320, true)
+    : Screen(QString(), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
+             screenHeightTwips, colour::exerciseBack),
+      top(this), board(this, 4320, ChartInput::Open)
 {
     auto bandLabel = [this](const char *name, int left, int width = 900) {
         return (new Label(this, QString::fromLatin1(name), twipsRect(left, 120, width, 900)))
-            ->look(keyBack, colour::white, font::arial, 24);
+            ->look(colour::lilac, colour::white, font::arial, 24);
     };
     lblstartgetal = bandLabel("lblstartgetal", 1560);
     lblteken1 = bandLabel("lblteken1", 2400);
@@ -74,13 +73,11 @@ frmtabulonzoek3::frmtabulonzoek3()
     lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(480, 1800, 1935, 615)))
                   ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(QStringLiteral("tel vanaf"));
-    lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(120, 2880, 2775, 975)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 36);
-    lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(120, 4680, 2775, 1575)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 14.25);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), QRect(120, 2880, 2775, 975), 36);
+    lbljuist = makePanelLabel(this, QStringLiteral("lbljuist"), QRect(120, 4680, 2775, 1575), 14.25);
 
     // The colour key: start, middle and end square, with an arrow down between each two.
-    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(3120, 1320, 975, 5655), keyBack,
+    Shape5 = new Shape(this, QStringLiteral("Shape5"), twipsRect(3120, 1320, 975, 5655), colour::lilac,
                        ShapeKind::RoundedRectangle);
     auto keySquare = [this](const char *name, int top, quint32 colour) {
         auto *square = new Label(this, QString::fromLatin1(name), twipsRect(3360, top, 495, 495));
@@ -114,8 +111,7 @@ frmtabulonzoek3::frmtabulonzoek3()
     lblmemo1 = stepLabel("lblmemo1", 1680);
     lblmemo3 = stepLabel("lblmemo3", 2880);
     lblmemo4 = stepLabel("lblmemo4", 4080);
-    lblhulp = (new Label(this, QStringLiteral("lblhulp"), twipsRect(9960, 6480, 1935, 495)))
-                  ->look(colour::paleYellow, colour::panel, font::arial, 21.75);
+    lblhulp = makePanelLabel(this, QStringLiteral("lblhulp"), QRect(9960, 6480, 1935, 495), 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
 
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(0, 7080, 12015, 1215), 0x008A8A00);
@@ -203,8 +199,7 @@ void frmtabulonzoek3::cmdstop_Click()
 {
     // Back to the board first; the reset then runs while this screen is hidden. The equation
     // row keeps the last task, and "hulp" does not come back.
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.reset();
     top.ShpHkies1->setBackColor(colour::marked);
     lblstart->setCaption(QString());

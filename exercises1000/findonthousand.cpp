@@ -1,12 +1,9 @@
 #include "exercises1000/findonthousand.h"
 
+#include "board/numberwords.h"
 #include "board/random.h"
 
 namespace getalveld {
-
-namespace {
-constexpr quint32 verdictRed = 0x000000FF;
-} // namespace
 
 ThousandFindTask drawThousandFindTask(int firstHundred)
 {
@@ -18,38 +15,67 @@ ThousandFindTask drawThousandFindTask(int firstHundred)
     return task;
 }
 
-FindOnThousand::FindOnThousand(const FindOnThousandLayout &layout)
-    : ThousandScreen({layout.name,
-                      QStringLiteral("zoek op het 1000 veld"),
-                      {3960, true, QPoint(5640, 5400)},
-                      QStringLiteral("zoek"),
-                      QRect(9960, 1200, 2055, 5895),
-                      QRect(9960, 6360, 2055, 495),
-                      1335,
-                      4920,
-                      QString(),
-                      layout.rewards}),
-      m_firstHundred(layout.firstHundred)
+FindOnThousandVariant thousandDigitsVariant()
 {
-    lblveld = (new Label(this, QStringLiteral("lblveld"), twipsRect(9960, layout.veldTop, 1935, 1095)))
+    return {.given = ThousandGiven::Digits,
+            .firstHundred = 0,
+            .startTwips = QRect(120, 3240, 2775, 975),
+            .startPoints = 36,
+            .veldTop = 1560,
+            .hulpTop = 2640,
+            .countAt = QPoint(10200, 5160),
+            .valueLeft = 11040,
+            .rewards = {QPoint(1320, 4440), QPoint(2280, 2160), QPoint(360, 2400), QPoint(600, 4680),
+                        QPoint(2280, 6120), QPoint(1800, 2520), QPoint(720, 6000), QPoint(1560, 5280),
+                        QPoint(1440, 6120), QPoint(720, 5400)}};
+}
+
+FindOnThousandVariant thousandWordsVariant()
+{
+    return {.given = ThousandGiven::Words,
+            .firstHundred = 1,
+            .startTwips = QRect(120, 4680, 2775, 735),
+            .startPoints = 27.75,
+            .veldTop = 1440,
+            .hulpTop = 2880,
+            .countAt = QPoint(10080, 4920),
+            .valueLeft = 10920,
+            .rewards = {QPoint(2160, 1440), QPoint(2280, 2040), QPoint(240, 2160), QPoint(480, 1440),
+                        QPoint(480, 5760), QPoint(2280, 5640), QPoint(1320, 5760), QPoint(840, 6360),
+                        QPoint(1320, 1320), QPoint(1920, 6240)}};
+}
+
+FindOnThousand::FindOnThousand(const FindOnThousandVariant &variant)
+    : ThousandScreen({.caption = QStringLiteral("zoek op het 1000 veld"),
+                      .field = {.frameLeft = 3960, .withBand = true, .spare = QPoint(5640, 5400)},
+                      .zoekCaption = QStringLiteral("zoek"),
+                      .rightPanel = QRect(9960, 1200, 2055, 5895),
+                      .hulp = QRect(9960, 6360, 2055, 495),
+                      .bottomHeight = 1335,
+                      .startLeft = 4920,
+                      .startToolTip = QString(),
+                      .rewards = variant.rewards}),
+      m_variant(variant)
+{
+    lblveld = (new Label(this, QStringLiteral("lblveld"), twipsRect(9960, variant.veldTop, 1935, 1095)))
                   ->look(colour::helpPanel, colour::white, font::arial, 9.75);
     lblveld->setCaption(QStringLiteral("kies het juiste tabulon bovenaan en klik er op "));
     lblveld->hide();
 
-    cmdhulp = new CommandButton(this, QStringLiteral("cmdhulp"), twipsRect(10560, layout.hulpTop, 975, 615));
+    cmdhulp = new CommandButton(this, QStringLiteral("cmdhulp"), twipsRect(10560, variant.hulpTop, 975, 615));
     cmdhulp->setBackColor(colour::helpButton);
     cmdhulp->setFont(screenFont(font::arial, 14.25));
     cmdhulp->setCaption(QStringLiteral("?"));
     cmdhulp->setToolTip(QStringLiteral("help me!"));
     cmdhulp->hide();
 
-    const int x = layout.countAt.x(), y = layout.countAt.y(), v = layout.valueLeft;
+    const int x = variant.countAt.x(), y = variant.countAt.y(), v = variant.valueLeft;
     Label10 = makeCountLabel(QStringLiteral("Label10"), QRect(x, y, 735, 375), colour::white, Align::Left);
     lblhelp = makeCountLabel(QStringLiteral("lblhelp"), QRect(v, y, 855, 375), colour::white, Align::Centre);
     lbljuist2 = makeCountLabel(QStringLiteral("lbljuist2"), QRect(x, y + 360, 735, 375), 0x0080FF80, Align::Left);
     lbljuist = makeCountLabel(QStringLiteral("lbljuist"), QRect(v, y + 360, 855, 375), 0x0080FF80, Align::Centre);
-    lblfout2 = makeCountLabel(QStringLiteral("lblfout2"), QRect(x, y + 720, 735, 375), 0x000000FF, Align::Left);
-    lblfout = makeCountLabel(QStringLiteral("lblfout"), QRect(v, y + 720, 855, 375), 0x000000FF, Align::Centre);
+    lblfout2 = makeCountLabel(QStringLiteral("lblfout2"), QRect(x, y + 720, 735, 375), colour::red, Align::Left);
+    lblfout = makeCountLabel(QStringLiteral("lblfout"), QRect(v, y + 720, 855, 375), colour::red, Align::Centre);
     Label10->setCaption(QStringLiteral("hulp: "));
     lbljuist2->setCaption(QStringLiteral("juist :"));
     lblfout2->setCaption(QStringLiteral("fout :"));
@@ -59,6 +85,57 @@ FindOnThousand::FindOnThousand(const FindOnThousandLayout &layout)
     connect(cmdstart, &CommandButton::clicked, this, &FindOnThousand::cmdstart_Click);
     connect(cmdhulp, &CommandButton::clicked, this, &FindOnThousand::cmdhulp_Click);
     connect(cmdstop, &CommandButton::clicked, this, &FindOnThousand::cmdstop_Click);
+
+    if (givenInWords()) {
+        lblhonderd = makePanelLabel(this, QStringLiteral("lblhonderd"), QRect(120, 3000, 2775, 615), 15.75);
+        lblleesgetal = makePanelLabel(this, QStringLiteral("lblleesgetal"), QRect(120, 3600, 2775, 615), 15.75);
+    }
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), variant.startTwips, variant.startPoints);
+}
+
+void FindOnThousand::clearTask()
+{
+    if (givenInWords()) {
+        lblstart->setCaption(QString());
+        lblstart->setBackColor(colour::paleYellow);
+        lblleesgetal->setBackColor(colour::paleYellow);
+    } else {
+        lblstart->setForeColor(colour::black);
+        lblstart->setBackColor(colour::paleYellow);
+    }
+}
+
+void FindOnThousand::showTask()
+{
+    if (givenInWords()) {
+        // Two labels, never one text: a whole hundred reads as the hundred before and "honderd".
+        lblhonderd->setCaption(hundredsWord(hundredIndex));
+        lblleesgetal->setCaption(remainderWord(numberInHundred));
+    } else {
+        lblstart->setCaption(QString::number(targetNumber));
+    }
+}
+
+void FindOnThousand::showVerdict(bool right)
+{
+    if (!givenInWords())
+        return;
+    if (right) {
+        lblstart->setForeColor(colour::paleYellow);
+        lblstart->setCaption(QStringLiteral("prima"));
+    } else {
+        lblstart->setBackColor(colour::red);
+        lblstart->setForeColor(colour::white);
+        lblstart->setCaption(QStringLiteral("fout"));
+    }
+}
+
+void FindOnThousand::clearOnStop()
+{
+    if (givenInWords()) {
+        lblleesgetal->setCaption(QString());
+        lblhonderd->setCaption(QString());
+    }
 }
 
 void FindOnThousand::hideHundredFrames()
@@ -109,7 +186,7 @@ void FindOnThousand::cmdstart_Click()
     hideHundredFrames();
     hideRewards();
     randomSource().reseed();
-    const ThousandFindTask task = drawThousandFindTask(m_firstHundred);
+    const ThousandFindTask task = drawThousandFindTask(m_variant.firstHundred);
     numberInHundred = task.numberInHundred;
     hundredIndex = task.hundredIndex;
     targetNumber = task.targetNumber();
@@ -141,9 +218,9 @@ void FindOnThousand::lbltabulon_Click(int index)
     if (!isNumber || shown < 1 || shown > ThousandField::lastCell)
         return;
     clickedNumber = shown;
-    lblstart->setBackColor(verdictRed);
+    lblstart->setBackColor(colour::red);
     lblstart->setForeColor(colour::white);
-    board.cell(clickedNumber)->setBackColor(verdictRed);
+    board.cell(clickedNumber)->setBackColor(colour::red);
     const bool right = clickedNumber == targetNumber;
     if (right) {
         lblstart->setBackColor(colour::marked);
@@ -166,8 +243,7 @@ void FindOnThousand::cmdstop_Click()
 {
     lblstart->setCaption(QString());
     lblstart->setBackColor(colour::paleYellow);
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     board.resetHighlights();
     board.greyCells();
     clearOnStop();

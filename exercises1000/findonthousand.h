@@ -14,17 +14,26 @@ struct ThousandFindTask
 };
 ThousandFindTask drawThousandFindTask(int firstHundred);
 
-// Where the two find screens differ in their right panel and rewards.
-struct FindOnThousandLayout
+// How the number to find is given: in digits (frmduizendveld) or in Dutch words, its
+// hundreds and the rest in two labels (frmduizendveld2).
+enum class ThousandGiven { Digits, Words };
+
+// Everything in which the two find screens differ.
+struct FindOnThousandVariant
 {
-    QString name;
+    ThousandGiven given;
     int firstHundred; // 0: targets 1 to 900; 1: targets 101 to 1000
+    QRect startTwips; // `lblstart`
+    qreal startPoints;
     int veldTop;      // `lblveld`
     int hulpTop;      // `cmdhulp`
     QPoint countAt;   // `Label10`; the other count labels lie below it, the values to its right
     int valueLeft;
     std::array<QPoint, 10> rewards;
 };
+
+FindOnThousandVariant thousandDigitsVariant();
+FindOnThousandVariant thousandWordsVariant();
 
 // Finding a number on the thousand field: the pupil opens the hundred that holds it and
 // clicks its cell. The twins differ in how they write the task and the verdict.
@@ -33,11 +42,12 @@ class FindOnThousand : public ThousandScreen
     Q_OBJECT
 
 public:
+    explicit FindOnThousand(const FindOnThousandVariant &variant);
+
     void Form_Load() override;
     void Form_Activate() override;
 
-protected:
-    explicit FindOnThousand(const FindOnThousandLayout &layout);
+private:
 
     void imgveld_Click(int n);
     void cmdstart_Click();
@@ -47,11 +57,14 @@ protected:
     void hideHundredFrames();
 
     // What each twin writes on its left panel.
-    virtual void clearTask() = 0; // before the draw
-    virtual void showTask() = 0;  // after the draw
-    virtual void showVerdict(bool right) = 0;
-    virtual void clearOnStop() = 0;
+    bool givenInWords() const { return m_variant.given == ThousandGiven::Words; }
+    void clearTask(); // before the draw
+    void showTask();  // after the draw
+    void showVerdict(bool right);
+    void clearOnStop();
 
+    const FindOnThousandVariant m_variant;
+    Label *lblhonderd = nullptr, *lblleesgetal = nullptr; // the words, given in words only
     Label *lblstart = nullptr;
     Label *lblveld;
     CommandButton *cmdhulp;
@@ -62,10 +75,7 @@ protected:
     int targetNumber = 0;
     int clickedNumber = 0;
     int correctCount = 0, wrongCount = 0, helpCount = 0;
-
-private:
     void zeroCounts();
-    const int m_firstHundred;
     // A task is open from its start until it is answered right or the pupil stops; cells
     // clicked while none is open are not judged. A task answered right keeps its cells
     // closed until the next start, also when the screen becomes active again.

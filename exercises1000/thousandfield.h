@@ -30,7 +30,7 @@ class ThousandField : public QObject
 public:
     static constexpr int hundreds = 10;
     static constexpr int lastCell = 1000;
-    static constexpr quint32 highlightNormal = 0x00C28585;
+    static constexpr quint32 highlightNormal = colour::lilac;
 
     ThousandField(QWidget *screen, const ThousandFieldLayout &layout);
 

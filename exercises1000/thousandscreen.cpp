@@ -8,10 +8,10 @@
 namespace getalveld {
 
 ThousandScreen::ThousandScreen(const ThousandScreenLayout &layout)
-    : Screen(layout.name, layout.caption, 11955, 7935, colour::exerciseBack), board(this, layout.field),
+    : Screen(QString(), layout.caption, 11955, screenHeightTwips, colour::exerciseBack), board(this, layout.field),
       Shape3(new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(120, 1320, 2775, 5655), colour::panel,
                        ShapeKind::RoundedRectangle)),
-      lblzoek(makePanelLabel(QStringLiteral("lblzoek"), QRect(480, 1800, 1935, 615), 21.75)),
+      lblzoek(makePanelLabel(this, QStringLiteral("lblzoek"), QRect(480, 1800, 1935, 615), 21.75)),
       Shape4(new Shape(this, QStringLiteral("Shape4"),
                        twipsRect(layout.rightPanel.x(), layout.rightPanel.y(), layout.rightPanel.width(),
                                  layout.rightPanel.height()),
@@ -23,10 +23,8 @@ ThousandScreen::ThousandScreen(const ThousandScreenLayout &layout)
     lblzoek->setForeColor(colour::paleYellow);
     lblzoek->setCaption(layout.zoekCaption);
 
-    cmdstop = makePictureButton(this, QStringLiteral("cmdstop"), twipsRect(840, 7200, 1335, 615), 0x00000080,
-                                QStringLiteral("stop"), QStringLiteral("STOP"));
-    cmdstart = makePictureButton(this, QStringLiteral("cmdstart"), twipsRect(layout.startLeft, 7200, 1335, 615),
-                                 0x00C000C0, QStringLiteral("start"), layout.startToolTip);
+    cmdstop = makeStopButton(this, 840);
+    cmdstart = makeStartButton(this, layout.startLeft, layout.startToolTip);
 
     for (int k = 0; k < 10; ++k) {
         const QPoint at = layout.rewards[size_t(k)];
@@ -36,7 +34,7 @@ ThousandScreen::ThousandScreen(const ThousandScreenLayout &layout)
         imgok[size_t(k)] = reward;
     }
 
-    lblhulp = makePanelLabel(QStringLiteral("lblhulp"), layout.hulp, 21.75);
+    lblhulp = makePanelLabel(this, QStringLiteral("lblhulp"), layout.hulp, 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
     lblhulp->hide();
 }
@@ -50,12 +48,6 @@ void ThousandScreen::hideEvent(QHideEvent *event)
         return;
     if (QBackingStore *store = backingStore())
         store->resize(QSize(1, 1));
-}
-
-Label *ThousandScreen::makePanelLabel(const QString &name, const QRect &twips, qreal points)
-{
-    return (new Label(this, name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height())))
-        ->look(colour::paleYellow, colour::panel, font::arial, points);
 }
 
 Label *ThousandScreen::makeCountLabel(const QString &name, const QRect &twips, quint32 fore, Align align)

@@ -13,7 +13,6 @@ namespace getalveld {
 // Where a thousand-field screen puts the parts that all four have.
 struct ThousandScreenLayout
 {
-    QString name;
     QString caption;
     ThousandFieldLayout field;
     QString zoekCaption;
@@ -35,7 +34,6 @@ protected:
     explicit ThousandScreen(const ThousandScreenLayout &layout);
     void hideEvent(QHideEvent *event) override;
 
-    Label *makePanelLabel(const QString &name, const QRect &twips, qreal points);
     // The labels of the score in the right panel: MS Sans Serif 13.5 pt bold on its colour.
     Label *makeCountLabel(const QString &name, const QRect &twips, quint32 fore, Align align);
     // Reseeds and shows picture Int(r * 9): imgok(9) is never drawn.

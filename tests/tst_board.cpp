@@ -30,7 +30,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QRect, pixels);
         QWidget screen;
-        HundredChart chart(&screen, 4320, true);
+        HundredChart chart(&screen, 4320, ChartInput::Open);
         QCOMPARE(chart.cell(index)->geometry(), pixels);
         QCOMPARE(chart.cell(index)->objectName(), QStringLiteral("lbltabulon(%1)").arg(index));
     }
@@ -38,7 +38,7 @@ private slots:
     void designResetNumber()
     {
         QWidget screen;
-        HundredChart chart(&screen, 4320, true);
+        HundredChart chart(&screen, 4320, ChartInput::Open);
         for (int i = 0; i <= 100; ++i) {
             const bool shownAtDesign = i <= 10 || i % 10 == 0;
             QCOMPARE(chart.cell(i)->caption(), shownAtDesign ? QString::number(i) : QString());
@@ -64,7 +64,7 @@ private slots:
     {
         QWidget screen;
         screen.resize(700, 500);
-        HundredChart chart(&screen, 4320, true);
+        HundredChart chart(&screen, 4320, ChartInput::Open);
         chart.number();
         chart.cell(47)->setBackColor(colour::cellGreen);
         screen.show();

@@ -1,7 +1,7 @@
 #include "support.h"
 
 #include "board/geometry.h"
-#include "exercises100/frmtabulonzoek.h"
+#include "exercises100/findonchart.h"
 
 #include <QLabel>
 #include <QTest>

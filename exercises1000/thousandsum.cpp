@@ -1,4 +1,4 @@
-#include "exercises1000/frmduizendveldplus.h"
+#include "exercises1000/thousandsum.h"
 
 #include "board/random.h"
 
@@ -6,7 +6,6 @@ namespace getalveld {
 
 namespace {
 constexpr quint32 rightGreen = 0x0000FF00;
-constexpr quint32 wrongRed = 0x000000FF;
 } // namespace
 
 ThousandSumTask drawThousandSumTask(Operation operation)
@@ -41,31 +40,42 @@ ThousandSumTask drawThousandSumTask(Operation operation)
 
 ThousandSumVariant thousandPlusVariant()
 {
-    return {Operation::Plus,
-            QStringLiteral("frmduizendveldplus"),
-            QStringLiteral("optellen op het 1000veld"),
-            QStringLiteral("plus"),
-            5640,
-            false,
-            {QPoint(360, 4080), QPoint(2280, 1680), QPoint(480, 1440), QPoint(1800, 2280), QPoint(360, 6240),
-             QPoint(2280, 4080), QPoint(1320, 4200), QPoint(2160, 6240), QPoint(480, 2160), QPoint(1200, 6240)}};
+    return {.operation = Operation::Plus,
+            .caption = QStringLiteral("optellen op het 1000veld"),
+            .zoekCaption = QStringLiteral("plus"),
+            .helpTop = 5640,
+            .helpCount = HelpCount::FromLoadToStop,
+            .rewards = {QPoint(360, 4080), QPoint(2280, 1680), QPoint(480, 1440), QPoint(1800, 2280),
+                        QPoint(360, 6240), QPoint(2280, 4080), QPoint(1320, 4200), QPoint(2160, 6240),
+                        QPoint(480, 2160), QPoint(1200, 6240)}};
+}
+
+ThousandSumVariant thousandMinVariant()
+{
+    return {.operation = Operation::Minus,
+            .caption = QStringLiteral("aftrekken op het 1000veld"),
+            .zoekCaption = QStringLiteral("min"),
+            .helpTop = 5520,
+            .helpCount = HelpCount::PerActivation,
+            .rewards = {QPoint(1680, 2280), QPoint(2160, 1680), QPoint(480, 2280), QPoint(240, 4080),
+                        QPoint(360, 6240), QPoint(1080, 4080), QPoint(2400, 4200), QPoint(2160, 6240),
+                        QPoint(360, 1560), QPoint(1200, 6360)}};
 }
 
 ThousandSumScreen::ThousandSumScreen(const ThousandSumVariant &variant)
-    : ThousandScreen({variant.name,
-                      variant.caption,
-                      {4320, false, QPoint(6840, 6600)},
-                      variant.zoekCaption,
-                      QRect(10080, 1200, 1935, 5895),
-                      QRect(10080, 6480, 1935, 495),
-                      975,
-                      4020,
-                      QStringLiteral("start"),
-                      variant.rewards}),
+    : ThousandScreen({.caption = variant.caption,
+                      .field = {.frameLeft = 4320, .withBand = false, .spare = QPoint(6840, 6600)},
+                      .zoekCaption = variant.zoekCaption,
+                      .rightPanel = QRect(10080, 1200, 1935, 5895),
+                      .hulp = QRect(10080, 6480, 1935, 495),
+                      .bottomHeight = 975,
+                      .startLeft = 4020,
+                      .startToolTip = QStringLiteral("start"),
+                      .rewards = variant.rewards}),
       m_variant(variant)
 {
-    lblstart = makePanelLabel(QStringLiteral("lblstart"), QRect(120, 2880, 2775, 1095), 21.75);
-    lbljuist = makePanelLabel(QStringLiteral("lbljuist"), QRect(120, 4800, 2775, 1095), 18);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), QRect(120, 2880, 2775, 1095), 21.75);
+    lbljuist = makePanelLabel(this, QStringLiteral("lbljuist"), QRect(120, 4800, 2775, 1095), 18);
     lbljuist->hide();
 
     auto stepLabel = [this](const QString &name, int top) { return makeStepLabel(this, name, 10080, top); };
@@ -114,7 +124,7 @@ void ThousandSumScreen::Form_Load()
 {
     hideHundredFrames();
     centre();
-    if (!m_variant.helpCountPerActivation) {
+    if (m_variant.helpCount == HelpCount::FromLoadToStop) {
         helpCount = 0;
         showHelpCount();
     }
@@ -124,7 +134,7 @@ void ThousandSumScreen::Form_Activate()
 {
     hideHundredFrames();
     centre();
-    if (m_variant.helpCountPerActivation) {
+    if (m_variant.helpCount == HelpCount::PerActivation) {
         helpCount = 0;
         showHelpCount();
     }
@@ -249,9 +259,9 @@ void ThousandSumScreen::lbltabulon_Click(int index)
         board.cell(clickedNumber)->setBackColor(colour::marked);
         board.disableHundredFrames();
     } else {
-        lblstart->setBackColor(wrongRed);
+        lblstart->setBackColor(colour::red);
         lblstart->setForeColor(colour::white);
-        board.cell(clickedNumber)->setBackColor(wrongRed);
+        board.cell(clickedNumber)->setBackColor(colour::red);
         lbljuist->hide();
     }
     cmdstart->show();
@@ -267,8 +277,7 @@ void ThousandSumScreen::cmdstop_Click()
         cmdstart->show();
         cmdstop->show();
     }
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
     resetHighlights();
     helpCount = 0;
     showHelpCount();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercises100/frmtabulonplus.h"
+#include "board/operation.h"
 #include "exercises1000/thousandscreen.h"
 
 namespace getalveld {
@@ -25,16 +25,17 @@ struct ThousandSumTask
 // where a start digit that is not above the other becomes 9. Reseeds as the tasks are drawn.
 ThousandSumTask drawThousandSumTask(Operation operation);
 
+// The addition counts help from loading to stop; the subtraction from each activation.
+enum class HelpCount { FromLoadToStop, PerActivation };
+
 // Everything in which the addition screen and its subtraction twin differ.
 struct ThousandSumVariant
 {
     Operation operation;
-    QString name;
     QString caption;
     QString zoekCaption;
     int helpTop; // `Label10` and `lblhelp`
-    // The addition counts help from loading to stop; the subtraction from each activation.
-    bool helpCountPerActivation;
+    HelpCount helpCount;
     std::array<QPoint, 10> rewards;
 };
 
@@ -80,5 +81,6 @@ private:
 };
 
 ThousandSumVariant thousandPlusVariant();
+ThousandSumVariant thousandMinVariant();
 
 } // namespace getalveld

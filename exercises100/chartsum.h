@@ -2,14 +2,13 @@
 
 #include "board/exerciselayout.h"
 #include "board/hundredchart.h"
+#include "board/operation.h"
 #include "board/screen.h"
 
 #include <QPoint>
 #include <array>
 
 namespace getalveld {
-
-enum class Operation { Plus, Minus };
 
 // A task of two jumps on the chart: whole tens down (or up) the start number's column,
 // then units along the row.
@@ -33,7 +32,6 @@ ChartSumTask drawChartSumTask(Operation operation);
 struct ChartSumVariant
 {
     Operation operation;
-    QString name;
     QString caption;
     QString zoekCaption;
     int zoekLeft;
@@ -85,5 +83,6 @@ private:
 };
 
 ChartSumVariant plusVariant();
+ChartSumVariant minVariant();
 
 } // namespace getalveld

@@ -1,4 +1,4 @@
-#include "exercises100/frmtabulonplus.h"
+#include "exercises100/chartsum.h"
 
 #include "board/geometry.h"
 #include "board/random.h"
@@ -7,7 +7,6 @@ namespace getalveld {
 
 namespace {
 constexpr quint32 rightGreen = 0x0000FF00;
-constexpr quint32 wrongRed = 0x000000FF;
 } // namespace
 
 ChartSumTask drawChartSumTask(Operation operation)
@@ -29,22 +28,38 @@ ChartSumTask drawChartSumTask(Operation operation)
 
 ChartSumVariant plusVariant()
 {
-    return {Operation::Plus,
-            QStringLiteral("frmtabulonplus"),
-            QStringLiteral("Optellen op tabulon"),
-            QStringLiteral("plus"),
-            840,
-            4440,
-            4680,
-            6360,
-            7320,
-            {QPoint(2400, 2280), QPoint(960, 1440), QPoint(720, 2280), QPoint(720, 4080), QPoint(720, 6000),
-             QPoint(1560, 4080), QPoint(2640, 4080), QPoint(2640, 6000), QPoint(2160, 1560), QPoint(1680, 6000)}};
+    return {.operation = Operation::Plus,
+            .caption = QStringLiteral("Optellen op tabulon"),
+            .zoekCaption = QStringLiteral("plus"),
+            .zoekLeft = 840,
+            .frameLeft = 4440,
+            .juistTop = 4680,
+            .hulpTop = 6360,
+            .logoTop = 7320,
+            .rewards = {QPoint(2400, 2280), QPoint(960, 1440), QPoint(720, 2280), QPoint(720, 4080),
+                        QPoint(720, 6000), QPoint(1560, 4080), QPoint(2640, 4080), QPoint(2640, 6000),
+                        QPoint(2160, 1560), QPoint(1680, 6000)}};
+}
+
+ChartSumVariant minVariant()
+{
+    return {.operation = Operation::Minus,
+            .caption = QStringLiteral("Aftrekken op het tabulon"),
+            .zoekCaption = QStringLiteral("min"),
+            .zoekLeft = 720,
+            .frameLeft = 4320,
+            .juistTop = 4800,
+            .hulpTop = 6480,
+            .logoTop = 7440,
+            .rewards = {QPoint(2280, 2280), QPoint(2160, 1440), QPoint(600, 2280), QPoint(600, 3960),
+                        QPoint(720, 6120), QPoint(2400, 4080), QPoint(1680, 4080), QPoint(2520, 6120),
+                        QPoint(960, 1560), QPoint(1560, 6240)}};
 }
 
 ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
-    : Screen(variant.name, variant.caption, 11880, 7935, colour::exerciseBack), m_variant(variant), top(this),
-      board(this, variant.frameLeft, false), bottom(this, 975, 0x000076EC, variant.logoTop)
+    : Screen(QString(), variant.caption, screenWidthTwips, screenHeightTwips, colour::exerciseBack),
+      m_variant(variant), top(this),
+      board(this, variant.frameLeft, ChartInput::Closed), bottom(this, 975, 0x000076EC, variant.logoTop)
 {
     board.lblmemo2->look(0x00959595, colour::white, font::arial, 15.75, false, Align::Left);
 
@@ -53,10 +68,8 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     lblzoek = (new Label(this, QStringLiteral("lblzoek"), twipsRect(variant.zoekLeft, 2160, 1935, 615)))
                   ->look(colour::panel, colour::paleYellow, font::arial, 21.75);
     lblzoek->setCaption(variant.zoekCaption);
-    lblstart = (new Label(this, QStringLiteral("lblstart"), twipsRect(480, 2880, 2775, 975)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 36);
-    lbljuist = (new Label(this, QStringLiteral("lbljuist"), twipsRect(480, variant.juistTop, 2775, 975)))
-                   ->look(colour::paleYellow, colour::panel, font::arial, 24);
+    lblstart = makePanelLabel(this, QStringLiteral("lblstart"), QRect(480, 2880, 2775, 975), 36);
+    lbljuist = makePanelLabel(this, QStringLiteral("lbljuist"), QRect(480, variant.juistTop, 2775, 975), 24);
     lbljuist->hide();
 
     Shape4 = new Shape(this, QStringLiteral("Shape4"), twipsRect(9960, 1200, 1935, 5895), colour::helpPanel);
@@ -68,8 +81,7 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     lblTweg = stepLabel(QStringLiteral("lblTweg"), 2760);
     cmdTweg = stepButton(QStringLiteral("cmdTweg"), 3000);
     lblEweg = stepLabel(QStringLiteral("lblEweg"), 3840);
-    lblhulp = (new Label(this, QStringLiteral("lblhulp"), twipsRect(9960, variant.hulpTop, 1935, 495)))
-                  ->look(colour::paleYellow, colour::panel, font::arial, 21.75);
+    lblhulp = makePanelLabel(this, QStringLiteral("lblhulp"), QRect(9960, variant.hulpTop, 1935, 495), 21.75);
     lblhulp->setCaption(QStringLiteral("hulp"));
     lblhulp->hide();
 
@@ -181,7 +193,7 @@ void ChartSumScreen::lbltabulon_Click(int index)
         board.cell(task.result())->setBackColor(colour::marked);
         showReward();
     } else {
-        lblstart->setBackColor(wrongRed);
+        lblstart->setBackColor(colour::red);
         lblstart->setForeColor(colour::white);
         board.cell(clickedNumber)->setBackColor(colour::cellRed);
         lbljuist->hide();
@@ -194,8 +206,7 @@ void ChartSumScreen::cmdstop_Click()
 {
     // Reset first, then back to the choice board.
     resetBoard();
-    forms().show(QStringLiteral("frmkiesbasis"));
-    forms().hide(objectName());
+    returnToBoard();
 }
 
 } // namespace getalveld
