@@ -2,12 +2,12 @@
 # Installs what building, running and testing getalveld need, from Debian 12's packages, if missing.
 set -euo pipefail
 
-# With --tests, also what the desktop tests need: an X server, two window managers (openbox and
-# KDE's kwin, about 50 s more to install), X input and window grabs, strace, and a screen
-# reader's side of accessibility (a session bus, the AT-SPI registry, its client).
+# With --tests, also what the desktop tests need: an X server, a window manager, X input and
+# window grabs, strace, and a screen reader's side of accessibility (a session bus, the AT-SPI
+# registry, its client).
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libxcb1-dev)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb openbox kwin-x11 xdotool x11-utils x11-apps strace dbus at-spi2-core python3-pyatspi)
+    packages+=(xvfb openbox xdotool x11-utils x11-apps strace dbus at-spi2-core python3-pyatspi)
 fi
 missing=()
 for p in "${packages[@]}"; do
