@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <cstring>
 
 #if GETALVELD_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -40,6 +41,7 @@ struct ProgramScale
     qreal scale = 1.0;
     bool filling = false;
     qreal beforeFilling = 1.0;
+    bool fullScreenRefused = false;
 };
 ProgramScale &programScaling()
 {
@@ -135,6 +137,16 @@ void Screen::resetProgramScale()
 bool Screen::fillsDisplay()
 {
     return programScaling().filling;
+}
+
+bool Screen::fullScreenRefused()
+{
+    return programScaling().fullScreenRefused;
+}
+
+void Screen::setFullScreenRefused(bool refused)
+{
+    programScaling().fullScreenRefused = refused;
 }
 
 qreal Screen::scaleOf(const QWidget *control)
@@ -262,6 +274,10 @@ void Screen::layOut()
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // A compositor may confirm a new size only after the layout has followed the request;
+    // the whole window is painted afresh, whatever the layout does below.
+    if (event->size() != event->oldSize())
+        update();
     if (m_recentre && !isFullScreen() && size() == m_designed * m_scale) {
         m_recentre = false;
         centre();
@@ -300,15 +316,125 @@ void Screen::toggleFillDisplay()
     if (!program.filling) {
         program.beforeFilling = program.scale;
         program.filling = true;
-        showFullScreen();
+        fill();
     } else {
         program.filling = false;
         program.scale = program.beforeFilling;
+        leaveFill();
+    }
+}
+
+// The window manager's full screen where it allows it; a window over the work area where
+// it does not. A refusal is learned from a shown screen and holds for every later one: a
+// window manager may honour full screen asked before a window is mapped and then refuse
+// to end it.
+void Screen::fill()
+{
+    ProgramScale &program = programScaling();
+    if (!program.fullScreenRefused && windowManagerRefusesFullScreen())
+        program.fullScreenRefused = true;
+    if (program.fullScreenRefused) {
+        fillWorkArea();
+    } else {
+        m_fill = Fill::FullScreen;
+        showFullScreen();
+    }
+}
+
+void Screen::fillWorkArea()
+{
+    QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    if (isFullScreen())
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    if (m_fill != Fill::WorkArea)
+        m_refills = 0;
+    m_fill = Fill::WorkArea;
+    m_filledWith = outerMargins();
+    // The client's place, not the frame's: just after a change of state the frame Qt knows
+    // may not be the one the window manager draws.
+    const QRect client = display->availableGeometry().marginsRemoved(m_filledWith);
+    if (m_border == Border::FixedDialog)
+        setFixedSize(client.size());
+    setGeometry(client);
+}
+
+void Screen::leaveFill()
+{
+    const Fill was = m_fill;
+    m_fill = Fill::None;
+    if (was == Fill::FullScreen || isFullScreen()) {
         m_recentre = true;
         showNormal();
-        applyScale(qMin(program.scale, fittingScale(false)), true);
-        centre();
     }
+    applyScale(qMin(programScaling().scale, fittingScale(false)), true);
+    centre();
+    update();
+}
+
+#if GETALVELD_HAVE_XCB
+namespace {
+
+// The reply's value as bytes, empty when there is none.
+QByteArray xProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+{
+    const auto cookie = xcb_get_property(connection, 0, window, name, type, 0, 256);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (!reply)
+        return {};
+    const QByteArray value(static_cast<const char *>(xcb_get_property_value(reply)),
+                           xcb_get_property_value_length(reply));
+    free(reply);
+    return value;
+}
+
+// The name the running window manager gives itself.
+QByteArray windowManagerName(xcb_connection_t *connection, xcb_window_t root)
+{
+    const QByteArray check = xProperty(connection, root, internAtom(connection, "_NET_SUPPORTING_WM_CHECK"),
+                                      XCB_ATOM_WINDOW);
+    if (check.size() < int(sizeof(xcb_window_t)))
+        return {};
+    xcb_window_t wm;
+    memcpy(&wm, check.constData(), sizeof wm);
+    return xProperty(connection, wm, internAtom(connection, "_NET_WM_NAME"), internAtom(connection, "UTF8_STRING"));
+}
+
+} // namespace
+#endif
+
+// On X11 the window manager lists what it allows a window; one that lists no full screen
+// would ignore the request and leave the program believing it fills the display. Xfwm4
+// lists it but ignores it for dialog windows (and honours it only before a window is
+// mapped, after which the window cannot leave it).
+bool Screen::windowManagerRefusesFullScreen()
+{
+#if GETALVELD_HAVE_XCB
+    auto *x11 = QGuiApplication::platformName() == QLatin1String("xcb")
+                    ? qApp->nativeInterface<QNativeInterface::QX11Application>()
+                    : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !isVisible())
+        return false;
+    const xcb_screen_t *root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (root && windowManagerName(connection, root->root).toLower() == "xfwm4")
+        return true;
+    static const xcb_atom_t allowed = internAtom(connection, "_NET_WM_ALLOWED_ACTIONS");
+    static const xcb_atom_t fullScreen = internAtom(connection, "_NET_WM_ACTION_FULLSCREEN");
+    const QByteArray actions = xProperty(connection, xcb_window_t(winId()), allowed, XCB_ATOM_ATOM);
+    // A window manager that lists nothing is taken at its word when asked.
+    const int count = actions.size() / int(sizeof(xcb_atom_t));
+    for (int i = 0; i < count; ++i) {
+        xcb_atom_t atom;
+        memcpy(&atom, actions.constData() + i * sizeof atom, sizeof atom);
+        if (atom == fullScreen)
+            return false;
+    }
+    return count > 0;
+#else
+    return false;
+#endif
 }
 
 void Screen::setBackColor(quint32 colour)
@@ -332,6 +458,12 @@ void Screen::writeTitle()
 {
     if (!windowTitle().isEmpty() || !testAttribute(Qt::WA_WState_Created))
         return;
+    // Where the program cannot reach the window system (Wayland), the window gets a blank
+    // title of one zero-width space; the caption stays empty.
+    const QString platform = QGuiApplication::platformName();
+    if (windowHandle() && platform != QLatin1String("xcb") && platform != QLatin1String("windows")
+        && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        windowHandle()->setTitle(QStringLiteral("\u200b"));
 #if GETALVELD_HAVE_XCB
     auto *x11 = QGuiApplication::platformName() == QLatin1String("xcb")
                     ? qApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -359,7 +491,7 @@ QMargins Screen::outerMargins() const
 
 void Screen::centre()
 {
-    if (isFullScreen())
+    if (isFullScreen() || m_fill != Fill::None)
         return;
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!display)
@@ -369,7 +501,10 @@ void Screen::centre()
     const QSize outer = size().grownBy(frame);
     const double left = (whole.width() - outer.width()) * 0.5;
     const double top = (whole.height() - outer.height()) * 0.5;
-    move(whole.left() + int(std::floor(left)), whole.top() + int(std::floor(top)));
+    m_centredAt = QPoint(whole.left() + int(std::floor(left)), whole.top() + int(std::floor(top)));
+    // The client's place: move() would convert with the frame Qt knows at this moment, none
+    // just after full screen, and put the title bar too high.
+    setGeometry(QRect(m_centredAt + QPoint(frame.left(), frame.top()), size()));
     m_centredWith = frame;
     m_centrePending = true;
 }
@@ -395,8 +530,11 @@ void Screen::bringUp(QWidget *mainFrame)
         // A screen takes the program's scale, or the largest that fits the display.
         const ProgramScale &program = programScaling();
         if (program.filling) {
-            showFullScreen();
+            fill();
+            if (m_fill == Fill::WorkArea)
+                show();
         } else {
+            m_fill = Fill::None;
             if (isFullScreen())
                 setWindowState(windowState() & ~Qt::WindowFullScreen);
             const qreal wanted = qMin(program.scale, fittingScale(false));
@@ -428,10 +566,23 @@ bool Screen::event(QEvent *event)
             if (!real.isNull()) {
                 knownMargins(m_border) = real;
                 m_centrePending = false;
-                if (real != m_centredWith) {
+                if (real != m_centredWith || frameGeometry().topLeft() != m_centredAt) {
                     centre();
                     m_centrePending = false;
                 }
+            }
+        }
+        // Filling the work area with a frame guessed before the window was framed, or
+        // placed elsewhere by the window manager when it mapped it: placed again, a few
+        // times at most, so that a window manager that insists cannot keep us busy.
+        if (m_fill == Fill::WorkArea && isVisible() && windowHandle() && m_refills < 3) {
+            const QMargins real = windowHandle()->frameMargins();
+            QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+            if (!real.isNull() && display
+                && (real != m_filledWith || frameGeometry().topLeft() != display->availableGeometry().topLeft())) {
+                ++m_refills;
+                knownMargins(m_border) = real;
+                fillWorkArea();
             }
         }
         break;
@@ -439,9 +590,11 @@ bool Screen::event(QEvent *event)
         // A hidden screen keeps no window-sized picture of itself: with every screen
         // visited once that would be a dozen or more idle images. Shrunk to a pixel, the
         // store is painted afresh when the screen shows again.
-        if (isHidden())
+        if (isHidden()) {
+            m_refills = 0;
             if (QBackingStore *store = backingStore())
                 store->resize(QSize(1, 1));
+        }
         break;
     case QEvent::Show:
         if (QBackingStore *store = backingStore(); store && store->size() != size())

@@ -52,6 +52,11 @@ public:
     static void resetProgramScale();
     static bool fillsDisplay();
     void toggleFillDisplay();
+    // Some window managers refuse full screen to dialog windows (and tell so in the actions
+    // they allow a window). Then a screen fills the display's work area instead: placed in
+    // its corner and sized to it, frame included, for the rest of the run.
+    static bool fullScreenRefused();
+    static void setFullScreenRefused(bool refused);
     // The scale of the screen a control lies on; 1 for a control outside any screen.
     static qreal scaleOf(const QWidget *control);
     // Moves a control at run time to its designed place (pixels at scale 1), scaled.
@@ -74,6 +79,10 @@ private:
     qreal fittingScale(bool wholeDisplay) const;
     void applyScale(qreal scale, bool resizeWindow);
     void layOut();
+    bool windowManagerRefusesFullScreen();
+    void fill();
+    void fillWorkArea();
+    void leaveFill();
     struct Scaling;
     // Made the first time the screen leaves scale 1: the designed geometry and font of each
     // control. A screen that is never scaled carries nothing.
@@ -90,6 +99,13 @@ private:
     bool m_layingOut = false;
     bool m_chainOrdered = false;
     bool m_recentre = false; // back from filling the display: centre once the window is sized
+    QPoint m_centredAt;      // where the centring put the outer frame's corner
+    // How the screen fills the display, if it does: the window manager's full screen, or a
+    // window sized to the work area (placed with the frame it had then).
+    enum class Fill { None, FullScreen, WorkArea };
+    Fill m_fill = Fill::None;
+    QMargins m_filledWith;
+    int m_refills = 0;
 
 public:
     // Shows the choice board, then hides this screen: what a stop button does.

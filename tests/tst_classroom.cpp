@@ -400,6 +400,39 @@ private slots:
         QTRY_VERIFY(qAbs(s->frameGeometry().center().x() - display.center().x()) <= 3);
     }
 
+    // Where the window manager refuses full screen to the screens, F11 fills the work area
+    // with the window instead, and no screen is ever left filling the display: the board
+    // shown by stop fills it the same way, and F11 on it gives it its size back, centred.
+    void f11WhereFullScreenIsRefused()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        Screen::setFullScreenRefused(true);
+        const QRect room = s->screen()->availableGeometry();
+        QTest::keyClick(s, Qt::Key_F11);
+        QVERIFY(Screen::fillsDisplay());
+        QVERIFY(!s->isFullScreen());
+        QCOMPARE(s->frameGeometry(), room);
+        QVERIFY(s->scale() > 1.0);
+        forms().windowActivated(program.frame); // activated again: it still fills, not centred
+        forms().windowActivated(s);
+        QCOMPARE(s->frameGeometry(), room);
+
+        QVERIFY(click(s, "cmdstop"));
+        Screen *board = screen("frmkiesbasis");
+        QVERIFY(board->isVisible() && !board->isFullScreen());
+        QCOMPARE(board->frameGeometry(), room);
+        QTest::keyClick(board, Qt::Key_F11);
+        QVERIFY(!Screen::fillsDisplay());
+        QCOMPARE(board->size(), QSize(792, 529));
+        QCOMPARE(board->scale(), 1.0);
+        QTRY_VERIFY(qAbs(board->frameGeometry().center().x() - room.center().x()) <= 1);
+
+        QVERIFY(click(board, "cmdtabulonzoek"));
+        QCOMPARE(s->size(), QSize(792, 529));
+        QCOMPARE(s->scale(), 1.0);
+        QVERIFY(qAbs(s->frameGeometry().center().y() - s->screen()->geometry().center().y()) <= 1);
+    }
+
     // A finger on the whiteboard is a click: touching a cell judges it.
     void touchIsAClick()
     {

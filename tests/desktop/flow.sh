@@ -3,18 +3,24 @@
 # X input. Checks what only a window manager shows: titles as the window manager receives
 # them, screens staying above the main frame, a minimised board coming back, centring by
 # the outer frame, and the whole flow from the start screen to the end of the process.
-# Usage: flow.sh PROGRAM
+# F11 fills the display and F11 again gives a screen its size back, centred, with every
+# control painted (read from a grab of the window on the X server).
+# Usage: flow.sh PROGRAM [WINDOW-MANAGER]  (openbox, xfwm4 or kwin_x11; openbox if not given)
 set -uo pipefail
 program=$1
+wm=${2:-openbox}
 source "$(dirname "$0")/desktop.sh"
-require_tools Xvfb openbox xdotool xprop xwininfo
+require_tools Xvfb "$wm" xdotool xprop xwininfo xwd python3
 
 start_display
-start_openbox
+start_wm "$wm"
+read -r display_width display_height < <(xwininfo -root | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
 
 failures=0
+# With GETALVELD_SHOTS set to a folder, a picture of the display at each failure.
+shot() { [ -z "${GETALVELD_SHOTS:-}" ] || xwd -silent -root >"$GETALVELD_SHOTS/fail$1.xwd" 2>/dev/null; }
 check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
+    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); shot "$failures"; fi
 }
 
 clients() { xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ','; }
@@ -65,9 +71,57 @@ centred() { # the outer frame of window $1 is centred on the display within a pi
     read -r w h < <(xwininfo -id "$1" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ',')
     local left=$((x - l)) top=$((y - t)) outerw=$((w + l + r)) outerh=$((h + t + b))
-    local dx=$((2 * left - (1280 - outerw))) dy=$((2 * top - (1024 - outerh)))
+    local dx=$((2 * left - (display_width - outerw))) dy=$((2 * top - (display_height - outerh)))
     [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "     frame at $left,$top size ${outerw}x$outerh"; return 1; }
 }
+outer() { # the outer frame of window $1: left top width height
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ',')
+    echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
+}
+fills_display() { [ -n "$1" ] && [ "$(outer "$1")" == "0 0 $display_width $display_height" ] || { echo "     outer frame $(outer "$1")"; return 1; }; }
+client_size() { [ -n "$1" ] && [ "$(xwininfo -id "$1" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w "x" h}')" == "$2" ]; }
+# The window's pixels as the X server has them, at points given in the screen's design
+# (pixels at scale 1, the screen 792 x 529), scaled and centred as the screen lays out.
+painted() { # painted WINDOW X Y RRGGBB [X Y RRGGBB]...
+    [ -n "$1" ] || return 1
+    timeout 10 xwd -silent -id "$1" >"$work/grab.xwd" || return 1
+    python3 - "$work/grab.xwd" "${@:2}" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+(size, _, _, _, width, height, _, order, _, _, _, bpp, line, _, rmask, gmask, bmask, _, _, colours) = struct.unpack(">20I", data[:80])
+pixels = data[size + 12 * colours:]
+s = min(width / 792, height / 529)
+left, top = (width - round(792 * s)) // 2, (height - round(529 * s)) // 2
+shift = lambda m: (m & -m).bit_length() - 1
+wrong = 0
+args = sys.argv[2:]
+for i in range(0, len(args), 3):
+    x, y = round(int(args[i]) * s) + left, round(int(args[i + 1]) * s) + top
+    at = y * line + x * bpp // 8
+    v = int.from_bytes(pixels[at:at + bpp // 8], "little" if order == 0 else "big")
+    got = "%02x%02x%02x" % tuple((v & m) >> shift(m) for m in (rmask, gmask, bmask))
+    if got != args[i + 2].lower():
+        print(f"     pixel {args[i]},{args[i + 1]} (at {x},{y} of {width}x{height}) is {got}, not {args[i + 2]}")
+        wrong += 1
+sys.exit(1 if wrong else 0)
+EOF
+}
+# What a pupil must see on the find screen and on the board: the chart's frame, the blue
+# band; the green panel and the blackboard.
+find_painted() { painted "$1" 634 288 959595 400 75 c0c0ff; }
+board_painted() { painted "$1" 267 333 009b00 380 220 008000; }
+# A click at a point of the design (pixels at scale 1) of window $1, as it is scaled now.
+click_scaled() {
+    [ -n "$1" ] || return 1
+    click_at "$1" $(xwininfo -id "$1" | awk -v x="$2" -v y="$3" '/Width:/{w=$NF} /Height:/{h=$NF}
+        END{s = w / 792 < h / 529 ? w / 792 : h / 529; printf "%d %d", x * s + (w - 792 * s) / 2, y * s + (h - 529 * s) / 2}')
+}
+# F11 on window $1 (the pupil clicks a plain spot of it first, so it has the keyboard).
+press_f11() { click_scaled "$1" "$2" "$3" && xdotool key F11; }
+
 # A click inside window $1 at client pixel $2, $3.
 click_at() { [ -n "$1" ] && xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
 # Somewhere on the main frame that no screen covers: its bottom left corner.
@@ -108,6 +162,29 @@ check "choice board hidden behind the exercise" wait_until eval '! viewable "$bo
 check "find screen centred by its outer frame" centred "$find"
 click_frame
 check "find screen stays above a clicked main frame" above "$find" "$frame"
+check "the find screen is painted" find_painted "$find"
+
+# F11 on the exercise fills the display; the board shown by stop fills it too; F11 on the
+# board gives it its size back, centred; the exercise opens in a window again, and F11
+# twice on it leaves it as it was.
+press_f11 "$find" 400 75
+check "F11 makes the find screen fill the display" wait_until fills_display "$find"
+check "the filling find screen is painted" wait_until find_painted "$find"
+click_scaled "$find" $(centre_of 960 7200 1335 615)
+check "stop while filling shows the board filling the display" wait_until eval 'viewable "$board" && fills_display "$board"'
+check "the filling board is painted" wait_until board_painted "$board"
+press_f11 "$board" 20 20
+check "F11 gives the board its size back" wait_until client_size "$board" 792x529
+check "the board is centred by its outer frame after F11" wait_until centred "$board"
+check "the board is painted after F11" wait_until board_painted "$board"
+click_at "$board" $(centre_of 5520 4440 975 645)
+check "the find screen opens in a window again" wait_until eval 'viewable "$find" && client_size "$find" 792x529'
+press_f11 "$find" 400 75
+check "F11 again fills the display" wait_until fills_display "$find"
+press_f11 "$find" 400 75
+check "F11 gives the find screen its size back" wait_until client_size "$find" 792x529
+check "the find screen is centred by its outer frame after F11" wait_until centred "$find"
+check "the find screen is painted after F11" wait_until find_painted "$find"
 
 click_at "$find" $(centre_of 960 7200 1335 615)
 check "stop returns to the choice board" wait_until eval 'viewable "$board"'
@@ -144,7 +221,7 @@ check "the closing screen ends the process" [ "$ended" -eq 0 ]
 
 if [ "$failures" -gt 0 ]; then
     echo "--- program output"; cat "$work/program.log"
-    echo "--- window manager output"; cat "$work/openbox.log"
+    echo "--- window manager output"; cat "$work/wm.log"
     exit 1
 fi
 echo "all desktop checks passed"
