@@ -32,10 +32,12 @@ namespace getalveld {
 
 namespace {
 
+#if GETALVELD_HAVE_SVG
 QString svgPath(const QString &name)
 {
     return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
 }
+#endif
 
 // Without an SVG renderer the pictures come rendered at build time into squares of a few
 // sizes each (:/rendered/NAME/SIDE.png), among them the sizes the screens use at scale 1:

@@ -127,7 +127,8 @@ for file in "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll; do
             comdlg32.dll | winmm.dll | ws2_32.dll | imm32.dll | uxtheme.dll | dwmapi.dll | version.dll | \
             netapi32.dll | userenv.dll | msvcrt.dll | uuid.dll | shlwapi.dll | setupapi.dll | wtsapi32.dll | \
             d3d9.dll | d3d11.dll | d2d1.dll | dwrite.dll | dxgi.dll | opengl32.dll | authz.dll | mpr.dll | \
-            comctl32.dll | winspool.drv | api-ms-win-*.dll) ;;
+            comctl32.dll | winspool.drv | oleacc.dll | shcore.dll | ntdll.dll | rpcrt4.dll | crypt32.dll | \
+            secur32.dll | bcrypt.dll | iphlpapi.dll | api-ms-win-*.dll) ;;
             *) [ -e "$folder/$needed" ] || { echo "$(basename "$file") needs $needed, which is not in the folder"; exit 1; } ;;
         esac
     done
