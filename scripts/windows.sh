@@ -85,7 +85,7 @@ build_qt() {
 if [ -f "$qt_dir/complete" ]; then
     echo "Qt $qt_version for Windows from the cache: $qt_dir"
 else
-    echo "Building Qt $qt_version for Windows once, into $qt_dir (about 15 minutes on two cores)"
+    echo "Building Qt $qt_version for Windows once, into $qt_dir (15 minutes on two free cores, more on busy ones)"
     start=$(date +%s)
     build_qt
     echo "Qt for Windows built in $(($(date +%s) - start)) s"
