@@ -10,8 +10,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QResource>
-#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#if GETALVELD_HAVE_SVG
+#include <QSvgRenderer>
+#endif
 
 static void initAssets()
 {
@@ -20,6 +24,9 @@ static void initAssets()
     if (!registered) {
         registered = true;
         Q_INIT_RESOURCE(assets);
+#if !GETALVELD_HAVE_SVG
+        Q_INIT_RESOURCE(rendered);
+#endif
     }
 }
 
@@ -27,9 +34,65 @@ namespace getalveld {
 
 namespace {
 
+#if GETALVELD_HAVE_SVG
 QString svgPath(const QString &name)
 {
     return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+}
+#endif
+
+// Without an SVG renderer the pictures come rendered at build time into squares of a few
+// sizes each (:/rendered/NAME/SIDE.png), among them the sizes the screens use at scale 1:
+// one of those is drawn as it is, any other size is scaled down smoothly from the next
+// larger square, so a picture stays crisp at every scale.
+const QString renderedFolder = QStringLiteral(":/rendered/");
+
+const QList<int> &renderedSides(const QString &name)
+{
+    static QHash<QString, QList<int>> known;
+    auto found = known.find(name);
+    if (found == known.end()) {
+        QList<int> sides;
+        for (const QString &file : QDir(renderedFolder + name).entryList({QStringLiteral("*.png")}, QDir::Files))
+            sides.append(file.chopped(4).toInt());
+        std::sort(sides.begin(), sides.end());
+        found = known.insert(name, sides);
+    }
+    return *found;
+}
+
+void drawRendered(QPainter &p, const QString &name, const QSize &pixels)
+{
+    const QList<int> &sides = renderedSides(name);
+    if (sides.isEmpty())
+        return;
+    // In a box of another shape the square is as large as the picture would be, centred to
+    // a fraction of a pixel, as the SVG renderer places it.
+    double square = qMin(pixels.width(), pixels.height());
+    if (pixels.width() != pixels.height()) {
+        QFile file(renderedFolder + name + QStringLiteral("/shape"));
+        const QList<QByteArray> shape = file.open(QIODevice::ReadOnly) ? file.readAll().simplified().split(' ') : QList<QByteArray>();
+        const double c = shape.size() == 2 && shape[1].toDouble() > 0 ? shape[0].toDouble() / shape[1].toDouble() : 1.0;
+        const double w = pixels.width(), h = pixels.height();
+        square = c >= w / h ? (c >= 1 ? w : w / c) : (c >= 1 ? h * c : h);
+    }
+    const int wanted = qMax(1, int(std::lround(square)));
+    const auto larger = std::find_if(sides.begin(), sides.end(), [wanted](int side) { return side >= wanted; });
+    const int side = larger == sides.end() ? sides.last() : *larger;
+    QImage image(renderedFolder + name + u'/' + QString::number(side) + QStringLiteral(".png"));
+    if (side != wanted)
+        image = image.scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF((pixels.width() - square) / 2, (pixels.height() - square) / 2, square, square), image);
+}
+
+bool hasSource(const QString &name)
+{
+#if GETALVELD_HAVE_SVG
+    return QFile::exists(svgPath(name));
+#else
+    return !renderedSides(name).isEmpty();
+#endif
 }
 
 bool isDrawn(const QString &name, int *chartNumber = nullptr)
@@ -102,6 +165,7 @@ QPixmap render(const QString &name, const QSize &pixels)
         else
             drawBlackboard(p, QRectF(QPointF(0, 0), QSizeF(pixels)));
     } else {
+#if GETALVELD_HAVE_SVG
         // Parsed once per picture: the same picture is often wanted at two sizes.
         static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
         std::shared_ptr<QSvgRenderer> &svg = parsed[name];
@@ -110,6 +174,9 @@ QPixmap render(const QString &name, const QSize &pixels)
             svg->setAspectRatioMode(Qt::KeepAspectRatio);
         }
         svg->render(&p);
+#else
+        drawRendered(p, name, pixels);
+#endif
     }
     return pixmap;
 }
@@ -133,11 +200,28 @@ QPixmap picture(const QString &name, const QSize &size, qreal devicePixelRatio)
     return pixmap;
 }
 
+QPixmap renderedPicture(const QString &name, const QSize &size, qreal devicePixelRatio)
+{
+    initAssets();
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    if (pixels.isEmpty() || renderedSides(name).isEmpty())
+        return QPixmap();
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    drawRendered(p, name, pixels);
+    p.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 QIcon pictureIcon(const QString &name)
 {
+#if GETALVELD_HAVE_SVG
     // An SVG icon renders only the sizes the window system asks for, when it asks.
     if (!isDrawn(name) && hasPicture(name))
         return QIcon(svgPath(name));
+#endif
     QIcon icon;
     for (int side : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(picture(name, QSize(side, side)));
@@ -147,16 +231,20 @@ QIcon pictureIcon(const QString &name)
 bool hasPicture(const QString &name)
 {
     initAssets();
-    return isDrawn(name) || QFile::exists(svgPath(name));
+    return isDrawn(name) || hasSource(name);
 }
 
 QStringList pictureNames()
 {
     initAssets();
     QStringList names;
+#if GETALVELD_HAVE_SVG
     const auto files = QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
         names.append(file.chopped(4));
+#else
+    names = QDir(renderedFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+#endif
     for (int n = 1; n <= 10; ++n)
         names.append(QStringLiteral("veld%1").arg(n));
     names.append(QStringLiteral("blackboard"));

@@ -16,6 +16,9 @@ namespace getalveld {
 // pictures drawn here: veld1..veld10 (a small chart with its number) and blackboard.
 QPixmap picture(const QString &name, const QSize &size, qreal devicePixelRatio = 1.0);
 QIcon pictureIcon(const QString &name);
+// The same picture from the ones rendered ahead of time (:/rendered), as a build without an
+// SVG renderer draws it; empty where they are not built in.
+QPixmap renderedPicture(const QString &name, const QSize &size, qreal devicePixelRatio = 1.0);
 bool hasPicture(const QString &name);
 QStringList pictureNames();
 

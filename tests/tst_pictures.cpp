@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QImage>
+#include <QResource>
 #include <QTest>
 
 using namespace getalveld;
@@ -17,6 +18,19 @@ namespace {
 QImage at32(const QString &name)
 {
     return picture(name, QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// How far two pictures differ on average, per pixel: the sum of the four channels' differences.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum += qAbs(p.red() - q.red()) + qAbs(p.green() - q.green()) + qAbs(p.blue() - q.blue())
+                   + qAbs(p.alpha() - q.alpha());
+        }
+    return sum / (a.width() * a.height());
 }
 
 int differingPixels(const QImage &a, const QImage &b)
@@ -105,6 +119,48 @@ private slots:
         QCOMPARE(a.cacheKey(), b.cacheKey());
         QCOMPARE(a.size(), QSize(96, 96)); // crisp on a high-dpi screen
         QCOMPARE(a.devicePixelRatio(), 2.0);
+    }
+
+    // The Windows build has no SVG renderer and draws the pictures rendered ahead of time:
+    // each must look like its SVG at the sizes the screens use, at scale 1 and up to a 4K
+    // display, kept in proportion and centred in a box of another shape.
+    void renderedAheadMatchTheSvg_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<double>("within"); // 0: the very same pixels
+        QTest::newRow("32 px, a reward") << QSize(32, 32) << 1.0 << 0.0;
+        QTest::newRow("60 px, a chart's picture") << QSize(60, 60) << 1.0 << 0.0;
+        // Centred half a pixel off the grid, the thin lines of the logo lose some contrast.
+        QTest::newRow("109 x 114 px, the start screen's emblem") << QSize(109, 114) << 1.0 << 40.0;
+        QTest::newRow("168 x 174 px, the closing screen's sun") << QSize(168, 174) << 1.0 << 32.0;
+        QTest::newRow("60 px at 150 %") << QSize(60, 60) << 1.5 << 32.0;
+        QTest::newRow("168 x 174 px on a 4K display") << QSize(168, 174) << 2.75 << 16.0;
+    }
+    void renderedAheadMatchTheSvg()
+    {
+        QFETCH(QSize, size);
+        QFETCH(qreal, ratio);
+        QFETCH(double, within);
+        QVERIFY(QResource::registerResource(QStringLiteral(GETALVELD_RENDERED_RCC)));
+        QVERIFY(renderedPicture(QStringLiteral("no such picture"), size, ratio).isNull());
+        int compared = 0;
+        for (const QString &name : pictureNames()) {
+            if (name.startsWith(QLatin1String("veld")) || name == QLatin1String("blackboard"))
+                continue; // drawn by the program itself, in every build
+            const QImage svg = picture(name, size, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage ahead = renderedPicture(name, size, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(ahead.size(), svg.size());
+            // At a rendered size the very same pixels; scaled down from a larger one a little
+            // softer, while a picture shifted by a pixel or two, stretched or another differs
+            // more.
+            const double difference = meanDifference(svg, ahead);
+            QVERIFY2(within == 0.0 ? difference == 0.0 : difference < within,
+                     qPrintable(name + QStringLiteral(" differs by %1").arg(difference)));
+            ++compared;
+        }
+        QVERIFY(compared > 100);
+        QVERIFY(QResource::unregisterResource(QStringLiteral(GETALVELD_RENDERED_RCC)));
     }
 
     // "Arial" and "MS Sans Serif" both resolve to the bundled Liberation Sans.
