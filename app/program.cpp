@@ -23,6 +23,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <cstdio>
 #include <cstdlib>
 
@@ -72,6 +77,80 @@ void askForNoPrivateBus()
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
+// An icon made only when it is first drawn or measured.
+class LaterIconEngine : public QIconEngine
+{
+public:
+    explicit LaterIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new LaterIconEngine(m_make); }
+    QString key() const override { return QStringLiteral("getalveld-later"); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_made) {
+            m_made = true;
+            m_icon = m_make();
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+    bool m_made = false;
+};
+
+// The toolkit's own style, except that the menu bar's overflow button (shown only when the
+// menus do not fit) gets its arrow when it is first shown: reading that picture at start would
+// load every image format the system has, to ask each whether it reads PNG.
+class LaterIconsStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        const Qt::LayoutDirection direction = option ? option->direction : QGuiApplication::layoutDirection();
+        QPointer<QStyle> base = baseStyle();
+        return QIcon(new LaterIconEngine([base, icon, direction] {
+            if (!base)
+                return QIcon();
+            QStyleOption option;
+            option.direction = direction;
+            return base->standardIcon(icon, &option);
+        }));
+    }
+};
+
+void useLaterIconsStyle()
+{
+    if (!dynamic_cast<LaterIconsStyle *>(QApplication::style()))
+        QApplication::setStyle(new LaterIconsStyle(QApplication::style()));
+}
+
 } // namespace
 
 QWidget *startProgram()
@@ -80,6 +159,7 @@ QWidget *startProgram()
     askForNoPrivateBus();
     installClickGuard();
     installAccessibility();
+    useLaterIconsStyle();
     QApplication::setWindowIcon(pictureIcon(QStringLiteral("logo")));
     // Desktops (Wayland above all) find the menu entry and its icon for the windows by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("getalveld"));

@@ -2,14 +2,18 @@
 
 #include "board/fontconfiguration.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHash>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QResource>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -26,6 +30,9 @@ static void initAssets()
         Q_INIT_RESOURCE(assets);
 #if !GETALVELD_HAVE_SVG
         Q_INIT_RESOURCE(rendered);
+#endif
+#if GETALVELD_HAVE_EXACT_PICTURES
+        Q_INIT_RESOURCE(exact);
 #endif
     }
 }
@@ -84,6 +91,36 @@ void drawRendered(QPainter &p, const QString &name, const QSize &pixels)
         image = image.scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF((pixels.width() - square) / 2, (pixels.height() - square) / 2, square, square), image);
+}
+
+int &drawnFromSource()
+{
+    static int count = 0;
+    return count;
+}
+
+// The pictures the start draws, rendered at build time at the very pixel sizes it draws them
+// (:/exact/NAME/WIDTHxHEIGHT, raw premultiplied pixels): used in place, byte for byte what
+// the SVG renderer would make, so the start neither loads that renderer nor parses a picture.
+QPixmap exactPicture(const QString &name, const QSize &pixels)
+{
+#if GETALVELD_HAVE_EXACT_PICTURES
+    const QResource resource(QStringLiteral(":/exact/") + name + u'/' + QString::number(pixels.width()) + u'x'
+                             + QString::number(pixels.height()));
+    const qint64 bytes = qint64(pixels.width()) * pixels.height() * 4;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() != bytes
+        || !resource.data())
+        return QPixmap();
+    QImage image(resource.data(), pixels.width(), pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    // Pixels must lie on 4-byte boundaries to be used in place; otherwise they are copied.
+    if (quintptr(resource.data()) % 4 != 0)
+        image = image.copy();
+    return QPixmap::fromImage(image);
+#else
+    Q_UNUSED(name);
+    Q_UNUSED(pixels);
+    return QPixmap();
+#endif
 }
 
 bool hasSource(const QString &name)
@@ -166,6 +203,7 @@ QPixmap render(const QString &name, const QSize &pixels)
             drawBlackboard(p, QRectF(QPointF(0, 0), QSizeF(pixels)));
     } else {
 #if GETALVELD_HAVE_SVG
+        ++drawnFromSource();
         // Parsed once per picture: the same picture is often wanted at two sizes.
         static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
         std::shared_ptr<QSvgRenderer> &svg = parsed[name];
@@ -194,7 +232,9 @@ QPixmap picture(const QString &name, const QSize &size, qreal devicePixelRatio)
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    QPixmap pixmap = render(name, pixels);
+    QPixmap pixmap = isDrawn(name) ? QPixmap() : exactPicture(name, pixels);
+    if (pixmap.isNull())
+        pixmap = render(name, pixels);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     cache.insert(key, pixmap);
     return pixmap;
@@ -215,12 +255,52 @@ QPixmap renderedPicture(const QString &name, const QSize &size, qreal devicePixe
     return pixmap;
 }
 
+namespace {
+
+// An icon that renders only the sizes the window system asks for, when it asks, through the
+// picture catalogue: the sizes rendered ahead of time need neither the SVG renderer nor an
+// icon plugin.
+class PictureIconEngine : public QIconEngine
+{
+public:
+    explicit PictureIconEngine(const QString &name) : m_name(name) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        QPixmap normal = picture(m_name, size);
+        if (mode == QIcon::Normal || normal.isNull() || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+            return normal;
+        QStyleOption option(0);
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, normal, &option);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        pm.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, pm);
+    }
+    QIconEngine *clone() const override { return new PictureIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("getalveld-picture"); }
+    bool isNull() override { return !hasPicture(m_name); }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
+int picturesDrawnFromSource()
+{
+    return drawnFromSource();
+}
+
 QIcon pictureIcon(const QString &name)
 {
 #if GETALVELD_HAVE_SVG
-    // An SVG icon renders only the sizes the window system asks for, when it asks.
     if (!isDrawn(name) && hasPicture(name))
-        return QIcon(svgPath(name));
+        return QIcon(new PictureIconEngine(name));
 #endif
     QIcon icon;
     for (int side : {16, 24, 32, 48, 64, 128, 256})

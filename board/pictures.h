@@ -21,6 +21,8 @@ QIcon pictureIcon(const QString &name);
 QPixmap renderedPicture(const QString &name, const QSize &size, qreal devicePixelRatio = 1.0);
 bool hasPicture(const QString &name);
 QStringList pictureNames();
+// How many pictures this process has drawn from their SVG so far; the start draws none.
+int picturesDrawnFromSource();
 
 // Liberation Sans, bundled and loaded at start; "Arial" and "MS Sans Serif" resolve to it so
 // that text measures the same on every machine.

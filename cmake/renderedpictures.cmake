@@ -65,6 +65,36 @@ function(getalveld_add_rendered_pictures_file target output)
     add_dependencies(${target} ${target}_rendered_pictures)
 endfunction()
 
+# Pictures rendered ahead of time at the pixel sizes the start screen draws at scale 1 and for
+# the window icon, so that the start neither loads the SVG renderer nor parses a picture:
+#
+#   getalveld_add_exact_pictures(TARGET NAME:WIDTHxHEIGHT...)
+#
+# compiles them, uncompressed, into TARGET as :/exact/NAME/WIDTHxHEIGHT (raw premultiplied
+# pixels, byte for byte what the SVG renderer makes at that size); TARGET registers them with
+# Q_INIT_RESOURCE(exact). Every other size, and every scale above 1, is still drawn from the SVG.
+function(getalveld_add_exact_pictures target)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/exact)
+    file(GLOB svgs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/pictures/*.svg)
+    add_custom_command(OUTPUT ${out}/exact.qrc
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${out}
+        # In a sanitizer build the renderer is checked too; what the toolkit keeps until exit
+        # is not a leak of ours.
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:getalveld_renderpictures> exact ${PROJECT_SOURCE_DIR}/assets/pictures ${out} ${ARGN}
+        DEPENDS ${svgs} getalveld_renderpictures
+        COMMENT "Rendering the start's pictures at their sizes"
+        VERBATIM)
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/qrc_exact.cpp)
+    add_custom_command(OUTPUT ${source}
+        COMMAND Qt6::rcc --name exact -o ${source} ${out}/exact.qrc
+        DEPENDS ${out}/exact.qrc Qt6::rcc
+        VERBATIM)
+    set_source_files_properties(${source} PROPERTIES SKIP_AUTOGEN ON)
+    target_sources(${target} PRIVATE ${source})
+    target_compile_definitions(${target} PRIVATE GETALVELD_HAVE_EXACT_PICTURES=1)
+endfunction()
+
 # Writes the program's icon as a Windows .ico file, every usual size in one file.
 function(getalveld_add_windows_icon output svg)
     if(GETALVELD_PICTURE_RENDERER)

@@ -7,6 +7,11 @@
 //       and OUTPUT-FOLDER/rendered.qrc that lists them under :/rendered/NAME/
 //   getalveld_renderpictures ico PICTURE.svg OUTPUT.ico SIDE...
 //       writes one icon file with a square picture of every side (at most 256)
+//   getalveld_renderpictures exact SVG-FOLDER OUTPUT-FOLDER NAME:WIDTHxHEIGHT...
+//       writes OUTPUT-FOLDER/NAME/WIDTHxHEIGHT, the picture exactly as the program renders it
+//       into a box of that many pixels, as raw premultiplied 32-bit pixels (no header, no
+//       compression: the program uses them in place), and OUTPUT-FOLDER/exact.qrc that lists
+//       them under :/exact/NAME/
 
 #include <QBuffer>
 #include <QDir>
@@ -93,6 +98,37 @@ int pictures(const QString &svgFolder, const QString &outFolder, const QList<int
     return write(out.filePath(QStringLiteral("rendered.qrc")), qrc) ? 0 : 1;
 }
 
+int exact(const QString &svgFolder, const QString &outFolder, int argc, char *argv[], int first)
+{
+    const QDir in(svgFolder), out(outFolder);
+    QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/exact\">\n";
+    for (int i = first; i < argc; ++i) {
+        const QString wanted = QString::fromLocal8Bit(argv[i]);
+        const QStringList nameAndSize = wanted.split(u':');
+        const QStringList size = nameAndSize.value(1).split(u'x');
+        const int width = size.value(0).toInt(), height = size.value(1).toInt();
+        if (nameAndSize.size() != 2 || size.size() != 2 || width <= 0 || height <= 0 || width > 4096 || height > 4096) {
+            std::fprintf(stderr, "%s: not NAME:WIDTHxHEIGHT: %s\n", program, argv[i]);
+            return 2;
+        }
+        const QString name = nameAndSize[0];
+        QSvgRenderer svg(in.filePath(name + QStringLiteral(".svg")));
+        if (!svg.isValid()) {
+            std::fprintf(stderr, "%s: cannot read %s.svg in %s\n", program, qPrintable(name), qPrintable(svgFolder));
+            return 1;
+        }
+        if (!out.mkpath(name))
+            return 1;
+        const QImage image = render(svg, QSize(width, height));
+        const QString file = name + u'/' + nameAndSize[1];
+        if (!write(out.filePath(file), QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes())))
+            return 1;
+        qrc += "        <file compression-algorithm=\"none\" alias=\"" + file.toUtf8() + "\">" + out.absoluteFilePath(file).toUtf8() + "</file>\n";
+    }
+    qrc += "    </qresource>\n</RCC>\n";
+    return write(out.filePath(QStringLiteral("exact.qrc")), qrc) ? 0 : 1;
+}
+
 // An .ico holds PNG images since Windows Vista: a directory of entries, then the PNG files.
 int icon(const QString &svgFile, const QString &icoFile, const QList<int> &squares)
 {
@@ -135,15 +171,18 @@ int icon(const QString &svgFile, const QString &icoFile, const QList<int> &squar
 int main(int argc, char *argv[])
 {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (argc < 5 || (mode != QLatin1String("pictures") && mode != QLatin1String("ico"))) {
+    if (argc < 5 || (mode != QLatin1String("pictures") && mode != QLatin1String("ico") && mode != QLatin1String("exact"))) {
         std::fprintf(stderr,
                      "usage: %s pictures SVG-FOLDER OUTPUT-FOLDER SIDE...\n"
-                     "       %s ico PICTURE.svg OUTPUT.ico SIDE...\n",
-                     program, program);
+                     "       %s ico PICTURE.svg OUTPUT.ico SIDE...\n"
+                     "       %s exact SVG-FOLDER OUTPUT-FOLDER NAME:WIDTHxHEIGHT...\n",
+                     program, program, program);
         return 2;
     }
     const QString a = QString::fromLocal8Bit(argv[2]), b = QString::fromLocal8Bit(argv[3]);
     if (mode == QLatin1String("ico"))
         return icon(a, b, sides(argc, argv, 4, 256));
+    if (mode == QLatin1String("exact"))
+        return exact(a, b, argc, argv, 4);
     return pictures(a, b, sides(argc, argv, 4, 4096));
 }
