@@ -488,7 +488,16 @@ void Screen::writeTitle()
 QMargins Screen::outerMargins() const
 {
     const QMargins real = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    return real.isNull() ? knownMargins(m_border) : real;
+    if (!real.isNull())
+        return real;
+    // Before the first screen of its kind is framed, the main frame's frame is the best
+    // guess: a window manager that frames windows after it maps them may not take a
+    // centring again at once (kwin under load keeps the first place).
+    const QMargins known = knownMargins(m_border);
+    const QWidget *frame = forms().mainFrame();
+    if (known.isNull() && frame && frame->isVisible() && frame->windowHandle())
+        return frame->windowHandle()->frameMargins();
+    return known;
 }
 
 void Screen::centre()
