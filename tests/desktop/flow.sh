@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program on a real X11 desktop: Xvfb with a window manager (openbox unless named), driven with real
-# X input. Checks what only a window manager shows: titles as the window manager receives
+# The program on a real X11 desktop: Xvfb with a window manager (openbox unless another is
+# named), driven with real X input. Checks what only a window manager shows: titles as the window manager receives
 # them, screens staying above the main frame, a minimised board coming back, centring by
 # the outer frame, and the whole flow from the start screen to the end of the process.
 # F11 fills the display and F11 again gives a screen its size back, centred, with every
