@@ -367,6 +367,8 @@ void Screen::leaveFill()
     if (was == Fill::FullScreen || isFullScreen()) {
         m_recentre = true;
         showNormal();
+    } else if (windowState() & Qt::WindowMaximized) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
     }
     applyScale(qMin(programScaling().scale, fittingScale(false)), true);
     centre();
@@ -486,7 +488,16 @@ void Screen::writeTitle()
 QMargins Screen::outerMargins() const
 {
     const QMargins real = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    return real.isNull() ? knownMargins(m_border) : real;
+    if (!real.isNull())
+        return real;
+    // Before the first screen of its kind is framed, the main frame's frame is the best
+    // guess: a window manager that frames windows after it maps them may not take a
+    // centring again at once (kwin under load keeps the first place).
+    const QMargins known = knownMargins(m_border);
+    const QWidget *frame = forms().mainFrame();
+    if (known.isNull() && frame && frame->isVisible() && frame->windowHandle())
+        return frame->windowHandle()->frameMargins();
+    return known;
 }
 
 void Screen::centre()
@@ -531,8 +542,18 @@ void Screen::bringUp(QWidget *mainFrame)
         const ProgramScale &program = programScaling();
         if (program.filling) {
             fill();
-            if (m_fill == Fill::WorkArea)
+            if (m_fill == Fill::WorkArea) {
+                // Mapped a pixel short of the work area, then filled: a window manager may
+                // maximise a window mapped as large as the work area and then refuse to let
+                // it go, since a screen has no maximise box (xfwm4 does).
+                const QSize full = size();
+                if (m_border == Border::FixedDialog)
+                    setFixedSize(full.width(), full.height() - 1);
+                else
+                    resize(full.width(), full.height() - 1);
                 show();
+                fillWorkArea();
+            }
         } else {
             m_fill = Fill::None;
             if (isFullScreen())
@@ -586,12 +607,27 @@ bool Screen::event(QEvent *event)
             }
         }
         break;
+    case QEvent::WindowStateChange:
+        // A screen never asks to be maximised (it has no box for it), but a window manager
+        // may maximise on its own a window mapped as large as the work area, and then keep
+        // it at that size when F11 asks for the screen's own size back. The state is handed
+        // back where the window manager lets it go; a screen that fills the work area is
+        // placed there again.
+        if ((windowState() & Qt::WindowMaximized) && m_fill != Fill::FullScreen && isVisible()
+            && m_unmaximised < 3) {
+            ++m_unmaximised;
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            if (m_fill == Fill::WorkArea)
+                fillWorkArea();
+        }
+        break;
     case QEvent::Hide:
         // A hidden screen keeps no window-sized picture of itself: with every screen
         // visited once that would be a dozen or more idle images. Shrunk to a pixel, the
         // store is painted afresh when the screen shows again.
         if (isHidden()) {
             m_refills = 0;
+            m_unmaximised = 0;
             if (QBackingStore *store = backingStore())
                 store->resize(QSize(1, 1));
         }

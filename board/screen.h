@@ -106,6 +106,7 @@ private:
     Fill m_fill = Fill::None;
     QMargins m_filledWith;
     int m_refills = 0;
+    int m_unmaximised = 0; // maximised by the window manager and handed back, this show
 
 public:
     // Shows the choice board, then hides this screen: what a stop button does.
