@@ -199,9 +199,12 @@ public:
                 return QStringLiteral("hulp");
             if (!button()->caption().trimmed().isEmpty())
                 return spoken(button()->caption());
-            if (!button()->picture().isEmpty())
-                return pictureMeaning(button()->picture());
-            return button()->toolTip();
+            // A picture without a word of its own (a hamster on the check button) is named by
+            // the button's tooltip ("CONTROLE"), as a sighted pupil learns it.
+            const QString picture = button()->picture();
+            if (!picture.isEmpty() && (pictureMeaning(picture) != picture || button()->toolTip().isEmpty()))
+                return pictureMeaning(picture);
+            return button()->toolTip().toLower();
         }
         if (t == QAccessible::Description)
             return button()->toolTip();
