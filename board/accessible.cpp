@@ -471,7 +471,7 @@ void tellFocusAgain()
 }
 
 namespace {
-// Disabling a chart's frame disables its hundred cells too, and the toolkit tells a screen
+// Disabling a chart's frame disables its cells too, and the toolkit tells a screen
 // reader of each one: a flood in which a screen reader drops what else happens (the verdict
 // that came with it). The frame's own change is told; its cells' like changes are not.
 bool followsItsFrame(QAccessibleEvent *event)
@@ -483,8 +483,12 @@ bool followsItsFrame(QAccessibleEvent *event)
     if (!object || !object->isWidgetType())
         return false;
     auto *w = static_cast<QWidget *>(object);
-    auto *frame = qobject_cast<Frame *>(w->parentWidget());
-    return frame && frame->isEnabled() == w->isEnabled();
+    // The thousand field's cells lie on a bare grid inside their frame.
+    for (QWidget *up = w->parentWidget(); up && !up->isWindow(); up = up->parentWidget()) {
+        if (auto *frame = qobject_cast<Frame *>(up))
+            return frame->isEnabled() == w->isEnabled();
+    }
+    return false;
 }
 
 void passOn(QAccessibleEvent *event)
