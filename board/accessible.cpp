@@ -5,10 +5,12 @@
 #include "board/controls.h"
 #include "board/geometry.h"
 #include "board/optionbutton.h"
+#include "board/textbox.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QPointer>
+#include <algorithm>
 #include <utility>
 
 namespace getalveld {
@@ -78,9 +80,25 @@ bool underKeyboardFrame(const QWidget *control)
     return qobject_cast<ChartFocus *>(QApplication::focusWidget()) && heardFocus() == control;
 }
 
+// The verdict a text box shows by its colour alone, as on the option grid's number box.
+QString verdictWord(quint32 colour)
+{
+    constexpr quint32 brightGreen = 0x0000FF00;
+    if (colour == brightGreen || colour == colour::cellGreen)
+        return QStringLiteral("groen, juist");
+    if (colour == colour::red)
+        return QStringLiteral("rood, fout");
+    return QString();
+}
+
 struct News
 {
-    QList<QPointer<QWidget>> changed; // in the order of their first change
+    struct Item
+    {
+        QPointer<QWidget> changed;
+        QString words; // read in the control's place when not empty
+    };
+    QList<Item> items; // in the order of their first change
     bool queued = false;
 };
 News news;
@@ -402,15 +420,20 @@ namespace {
 void tellNews()
 {
     news.queued = false;
-    const QList<QPointer<QWidget>> changed = std::exchange(news.changed, {});
+    const QList<News::Item> items = std::exchange(news.items, {});
     QStringList parts;
     QWidget *window = nullptr;
-    for (const QPointer<QWidget> &w : changed) {
+    for (const News::Item &item : items) {
+        QWidget *w = item.changed;
         if (!w || !w->isVisible())
             continue;
         window = w->window();
         QString part;
-        if (auto *cell = qobject_cast<Cell *>(w)) {
+        if (!item.words.isEmpty()) {
+            part = item.words;
+        } else if (auto *box = qobject_cast<TextBox *>(w)) {
+            part = verdictWord(box->backColor());
+        } else if (auto *cell = qobject_cast<Cell *>(w)) {
             part = colourWord(cell->backColor());
         } else if (auto *label = qobject_cast<Label *>(w)) {
             if (!label->caption().trimmed().isEmpty())
@@ -448,14 +471,27 @@ public:
 
 void noteNews(QWidget *changed)
 {
+    noteNews(changed, QString());
+}
+
+void noteNews(QWidget *changed, const QString &words)
+{
     if (!screenReaderListening() || !changed->window()->isVisible())
         return;
     // A cell is news only under the keyboard: its colour is the verdict on the pupil's press.
     auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
     if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed))
         return;
-    if (!news.changed.contains(changed))
-        news.changed.append(changed);
+    // A box the pupil types into tells its colour when the pupil comes to it; only a box that
+    // merely shows a result is news.
+    if (qobject_cast<TextBox *>(changed) && changed->isEnabled())
+        return;
+    auto same = std::find_if(news.items.begin(), news.items.end(),
+                             [changed](const News::Item &item) { return item.changed == changed; });
+    if (same == news.items.end())
+        news.items.append({changed, words});
+    else if (!words.isEmpty())
+        same->words = words;
     if (!news.queued) {
         news.queued = true;
         // After everything the handler left to do, so that the keyboard has settled.
