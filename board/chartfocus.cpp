@@ -169,8 +169,14 @@ void ChartFocus::press(bool repeated)
     // A held key is one press, as a held mouse button is one click.
     if (m_shown && !repeated && usable(m_current))
         clickLikeMouse(current());
+    const bool appearing = !m_shown;
     m_shown = true;
     update();
+    // The frame appearing on its cell is a step a screen reader tells, as an arrow's.
+    if (appearing && hasFocus() && usable(m_current)) {
+        m_heard = current();
+        announce(m_heard, QAccessible::Focus);
+    }
 }
 
 void ChartFocus::focusOutEvent(QFocusEvent *event)
