@@ -47,8 +47,9 @@ QString colourWord(quint32 colour)
     case colour::cellGrey:
         return QStringLiteral("grijs");
     case colour::cellGreen:
-    case colour::marked:
         return QStringLiteral("groen, juist");
+    case colour::marked: // a start or a help step, not yet an answer
+        return QStringLiteral("groen");
     case colour::cellRed:
         return QStringLiteral("rood, fout");
     case colour::cellOrange:
@@ -80,11 +81,12 @@ bool underKeyboardFrame(const QWidget *control)
     return qobject_cast<ChartFocus *>(QApplication::focusWidget()) && heardFocus() == control;
 }
 
-// The verdict a text box shows by its colour alone, as on the option grid's number box.
+// The verdict a box or a label shows by its colour alone, as the option grid's number box
+// and the task of a sum do.
 QString verdictWord(quint32 colour)
 {
     constexpr quint32 brightGreen = 0x0000FF00;
-    if (colour == brightGreen || colour == colour::cellGreen)
+    if (colour == brightGreen || colour == colour::cellGreen || colour == colour::marked)
         return QStringLiteral("groen, juist");
     if (colour == colour::red)
         return QStringLiteral("rood, fout");
@@ -97,6 +99,7 @@ struct News
     {
         QPointer<QWidget> changed;
         QString words; // read in the control's place when not empty
+        bool colour = false; // its colour as a verdict, not what it shows
     };
     QList<Item> items; // in the order of their first change
     bool queued = false;
@@ -417,6 +420,15 @@ void announce(QObject *control, QAccessible::Event what)
 }
 
 namespace {
+// "groen" after "groen, juist", or "fout" after "rood, fout", says nothing new.
+bool alreadySaid(const QStringList &parts, const QString &part)
+{
+    const QString comma = QStringLiteral(", ");
+    return std::any_of(parts.begin(), parts.end(), [&](const QString &said) {
+        return said == part || said.startsWith(part + comma) || said.endsWith(comma + part);
+    });
+}
+
 void tellNews()
 {
     news.queued = false;
@@ -429,17 +441,17 @@ void tellNews()
             continue;
         window = w->window();
         QString part;
-        if (!item.words.isEmpty()) {
+        if (item.colour) {
+            part = verdictWord(w->property("backColor").toUInt());
+        } else if (!item.words.isEmpty()) {
             part = item.words;
-        } else if (auto *box = qobject_cast<TextBox *>(w)) {
-            part = verdictWord(box->backColor());
         } else if (auto *cell = qobject_cast<Cell *>(w)) {
             part = colourWord(cell->backColor());
         } else if (auto *label = qobject_cast<Label *>(w)) {
             if (!label->caption().trimmed().isEmpty())
                 part = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         }
-        if (!part.trimmed().isEmpty() && !parts.contains(part))
+        if (!part.trimmed().isEmpty() && !alreadySaid(parts, part))
             parts << part;
     }
     if (parts.isEmpty() || !window)
@@ -469,12 +481,8 @@ public:
 };
 } // namespace
 
-void noteNews(QWidget *changed)
-{
-    noteNews(changed, QString());
-}
-
-void noteNews(QWidget *changed, const QString &words)
+namespace {
+void note(QWidget *changed, const QString &words, bool colour)
 {
     if (!screenReaderListening() || !changed->window()->isVisible())
         return;
@@ -486,11 +494,12 @@ void noteNews(QWidget *changed, const QString &words)
     // merely shows a result is news.
     if (qobject_cast<TextBox *>(changed) && changed->isEnabled())
         return;
-    auto same = std::find_if(news.items.begin(), news.items.end(),
-                             [changed](const News::Item &item) { return item.changed == changed; });
+    auto same = std::find_if(news.items.begin(), news.items.end(), [&](const News::Item &item) {
+        return item.changed == changed && item.colour == colour && item.words.isEmpty() == words.isEmpty();
+    });
     if (same == news.items.end())
-        news.items.append({changed, words});
-    else if (!words.isEmpty())
+        news.items.append({changed, words, colour});
+    else
         same->words = words;
     if (!news.queued) {
         news.queued = true;
@@ -498,6 +507,22 @@ void noteNews(QWidget *changed, const QString &words)
         static auto *teller = new NewsTeller(qApp);
         QCoreApplication::postEvent(teller, new QEvent(QEvent::User), Qt::LowEventPriority);
     }
+}
+} // namespace
+
+void noteNews(QWidget *changed)
+{
+    note(changed, QString(), false);
+}
+
+void noteNews(QWidget *changed, const QString &words)
+{
+    note(changed, words, false);
+}
+
+void noteColourNews(QWidget *changed)
+{
+    note(changed, QString(), true);
 }
 
 void tellFocusAgain()

@@ -29,7 +29,7 @@ void TextBox::setBackColor(quint32 colour)
         return;
     m_back = colour;
     setRoleColour(this, QPalette::Base, colour);
-    noteNews(this); // a result box's colour is its verdict
+    noteColourNews(this); // a result box's colour is its verdict
 }
 
 void TextBox::setForeColor(quint32 colour)

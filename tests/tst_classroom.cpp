@@ -301,10 +301,19 @@ private slots:
         QVERIFY(heard.contains(qMakePair(cell(1), QAccessible::Focus)));
         press(s, Qt::Key_Return);
         QCOMPARE(news(s), QStringLiteral("rood, fout"));
+        // The last help step marks the answer green: that is no verdict yet, the task turning
+        // green on the answer is.
+        QVERIFY(tabTo(s, "cmdTweg"));
+        press(s, Qt::Key_Space);
+        QCOMPARE(news(s), QStringLiteral("24 - 3 = 21"));
+        QVERIFY(tabTo(s, "chartFocus"));
         press(s, Qt::Key_Down);
         press(s, Qt::Key_Down);
+        QCOMPARE(underFrame(s), cell(21));
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(s, cell(21)))->text(QAccessible::Description),
+                 QStringLiteral("groen"));
         press(s, Qt::Key_Return);
-        QCOMPARE(news(s), QStringLiteral("44 - 23 = 21. groen, juist"));
+        QCOMPARE(news(s), QStringLiteral("groen, juist. 44 - 23 = 21"));
     }
 
     // A screen reader reads every control of the find screen in Dutch, from what it shows.
