@@ -488,7 +488,9 @@ void note(QWidget *changed, const QString &words, bool colour)
         return;
     // A cell is news only under the keyboard: its colour is the verdict on the pupil's press.
     auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
-    if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed))
+    ChartFocus *pressing = ChartFocus::pressing();
+    if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed)
+        && !(pressing && pressing->current() == changed))
         return;
     // A box the pupil types into tells its colour when the pupil comes to it; only a box that
     // merely shows a result is news.
