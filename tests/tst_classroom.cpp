@@ -316,6 +316,32 @@ private slots:
         QCOMPARE(news(s), QStringLiteral("groen, juist. 44 - 23 = 21"));
     }
 
+    // A blind pupil hears the end of a series of ten: the last verdict (on the cell under the
+    // keyboard's frame), then how many were right and how many flags that gives.
+    void aBlindPupilHearsThePlaceSeriesEnd()
+    {
+        Screen *s = openExercise("cmdtabulonplaats", "frmtabulonplaats");
+        QVERIFY(s);
+        listenInProcess(listen);
+        s->activateWindow();
+        for (int task = 1; task <= 10; ++task) {
+            script({rFor(task % 9 + 1, 9), rFor(7, 9)});
+            QVERIFY(click(s, "cmdnieuw"));
+            QCOMPARE(news(s), QStringLiteral("%1. %2").arg(10 * (task % 9 + 1) + 7).arg(task));
+            if (task < 10) {
+                QVERIFY(click(s, cell(task % 3 == 0 ? 10 * (task % 9 + 1) + 7 : 2)));
+                QVERIFY(news(s).contains(QStringLiteral("je bent")));
+            }
+        }
+        QCOMPARE(s->focusWidget(), keysOf(s));
+        QCOMPARE(underFrame(s), cell(1));
+        press(s, Qt::Key_Return); // the frame appears
+        press(s, Qt::Key_Return);
+        QCOMPARE(backColor(s, cell(1)), colour::cellRed);
+        QCOMPARE(news(s), QStringLiteral("3. rood, fout. einde van de reeks: 3 van de 10 goed, 6 vlaggen"));
+        QVERIFY(shown(s, "cmdnieuw2"));
+    }
+
     // A screen reader reads every control of the find screen in Dutch, from what it shows.
     void findScreenReadsInDutch()
     {
