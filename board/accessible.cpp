@@ -47,7 +47,12 @@ QString colourWord(quint32 colour)
     case colour::cellGrey:
         return QStringLiteral("grijs");
     case colour::cellGreen:
+    case 0x0000A800: // the green of a number placed right
         return QStringLiteral("groen, juist");
+    case 0x0000FFFF: // the yellow halfway along a move
+        return QStringLiteral("geel");
+    case colour::white: // the end of a move, to be found
+        return QStringLiteral("wit");
     case colour::marked: // a start or a help step, not yet an answer
         return QStringLiteral("groen");
     case colour::cellRed:

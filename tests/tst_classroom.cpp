@@ -329,8 +329,11 @@ private slots:
             QVERIFY(click(s, "cmdnieuw"));
             QCOMPARE(news(s), QStringLiteral("%1. %2").arg(10 * (task % 9 + 1) + 7).arg(task));
             if (task < 10) {
-                QVERIFY(click(s, cell(task % 3 == 0 ? 10 * (task % 9 + 1) + 7 : 2)));
+                const int clicked = task % 3 == 0 ? 10 * (task % 9 + 1) + 7 : 2;
+                QVERIFY(click(s, cell(clicked)));
                 QVERIFY(news(s).contains(QStringLiteral("je bent")));
+                QCOMPARE(QAccessible::queryAccessibleInterface(control(s, cell(clicked)))->text(QAccessible::Description),
+                         clicked == 2 ? QStringLiteral("rood, fout") : QStringLiteral("groen, juist"));
             }
         }
         QCOMPARE(s->focusWidget(), keysOf(s));
