@@ -5,10 +5,12 @@
 #include "board/controls.h"
 #include "board/geometry.h"
 #include "board/optionbutton.h"
+#include "board/textbox.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QPointer>
+#include <algorithm>
 #include <utility>
 
 namespace getalveld {
@@ -45,8 +47,14 @@ QString colourWord(quint32 colour)
     case colour::cellGrey:
         return QStringLiteral("grijs");
     case colour::cellGreen:
-    case colour::marked:
+    case 0x0000A800: // the green of a number placed right
         return QStringLiteral("groen, juist");
+    case 0x0000FFFF: // the yellow halfway along a move
+        return QStringLiteral("geel");
+    case colour::white: // the end of a move, to be found
+        return QStringLiteral("wit");
+    case colour::marked: // a start or a help step, not yet an answer
+        return QStringLiteral("groen");
     case colour::cellRed:
         return QStringLiteral("rood, fout");
     case colour::cellOrange:
@@ -78,9 +86,27 @@ bool underKeyboardFrame(const QWidget *control)
     return qobject_cast<ChartFocus *>(QApplication::focusWidget()) && heardFocus() == control;
 }
 
+// The verdict a box or a label shows by its colour alone, as the option grid's number box
+// and the task of a sum do.
+QString verdictWord(quint32 colour)
+{
+    constexpr quint32 brightGreen = 0x0000FF00;
+    if (colour == brightGreen || colour == colour::cellGreen || colour == colour::marked)
+        return QStringLiteral("groen, juist");
+    if (colour == colour::red)
+        return QStringLiteral("rood, fout");
+    return QString();
+}
+
 struct News
 {
-    QList<QPointer<QWidget>> changed; // in the order of their first change
+    struct Item
+    {
+        QPointer<QWidget> changed;
+        QString words; // read in the control's place when not empty
+        bool colour = false; // its colour as a verdict, not what it shows
+    };
+    QList<Item> items; // in the order of their first change
     bool queued = false;
 };
 News news;
@@ -199,9 +225,12 @@ public:
                 return QStringLiteral("hulp");
             if (!button()->caption().trimmed().isEmpty())
                 return spoken(button()->caption());
-            if (!button()->picture().isEmpty())
-                return pictureMeaning(button()->picture());
-            return button()->toolTip();
+            // A picture without a word of its own (a hamster on the check button) is named by
+            // the button's tooltip ("CONTROLE"), as a sighted pupil learns it.
+            const QString picture = button()->picture();
+            if (!picture.isEmpty() && (pictureMeaning(picture) != picture || button()->toolTip().isEmpty()))
+                return pictureMeaning(picture);
+            return button()->toolTip().toLower();
         }
         if (t == QAccessible::Description)
             return button()->toolTip();
@@ -396,24 +425,38 @@ void announce(QObject *control, QAccessible::Event what)
 }
 
 namespace {
+// "groen" after "groen, juist", or "fout" after "rood, fout", says nothing new.
+bool alreadySaid(const QStringList &parts, const QString &part)
+{
+    const QString comma = QStringLiteral(", ");
+    return std::any_of(parts.begin(), parts.end(), [&](const QString &said) {
+        return said == part || said.startsWith(part + comma) || said.endsWith(comma + part);
+    });
+}
+
 void tellNews()
 {
     news.queued = false;
-    const QList<QPointer<QWidget>> changed = std::exchange(news.changed, {});
+    const QList<News::Item> items = std::exchange(news.items, {});
     QStringList parts;
     QWidget *window = nullptr;
-    for (const QPointer<QWidget> &w : changed) {
+    for (const News::Item &item : items) {
+        QWidget *w = item.changed;
         if (!w || !w->isVisible())
             continue;
         window = w->window();
         QString part;
-        if (auto *cell = qobject_cast<Cell *>(w)) {
+        if (item.colour) {
+            part = verdictWord(w->property("backColor").toUInt());
+        } else if (!item.words.isEmpty()) {
+            part = item.words;
+        } else if (auto *cell = qobject_cast<Cell *>(w)) {
             part = colourWord(cell->backColor());
         } else if (auto *label = qobject_cast<Label *>(w)) {
             if (!label->caption().trimmed().isEmpty())
                 part = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         }
-        if (!part.trimmed().isEmpty() && !parts.contains(part))
+        if (!part.trimmed().isEmpty() && !alreadySaid(parts, part))
             parts << part;
     }
     if (parts.isEmpty() || !window)
@@ -443,22 +486,50 @@ public:
 };
 } // namespace
 
-void noteNews(QWidget *changed)
+namespace {
+void note(QWidget *changed, const QString &words, bool colour)
 {
     if (!screenReaderListening() || !changed->window()->isVisible())
         return;
     // A cell is news only under the keyboard: its colour is the verdict on the pupil's press.
     auto *keys = qobject_cast<ChartFocus *>(QApplication::focusWidget());
-    if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed))
+    ChartFocus *pressing = ChartFocus::pressing();
+    if (qobject_cast<Cell *>(changed) && !(keys && keys->shown() && keys->current() == changed)
+        && !(pressing && pressing->current() == changed))
         return;
-    if (!news.changed.contains(changed))
-        news.changed.append(changed);
+    // A box the pupil types into tells its colour when the pupil comes to it; only a box that
+    // merely shows a result is news.
+    if (qobject_cast<TextBox *>(changed) && changed->isEnabled())
+        return;
+    auto same = std::find_if(news.items.begin(), news.items.end(), [&](const News::Item &item) {
+        return item.changed == changed && item.colour == colour && item.words.isEmpty() == words.isEmpty();
+    });
+    if (same == news.items.end())
+        news.items.append({changed, words, colour});
+    else
+        same->words = words;
     if (!news.queued) {
         news.queued = true;
         // After everything the handler left to do, so that the keyboard has settled.
         static auto *teller = new NewsTeller(qApp);
         QCoreApplication::postEvent(teller, new QEvent(QEvent::User), Qt::LowEventPriority);
     }
+}
+} // namespace
+
+void noteNews(QWidget *changed)
+{
+    note(changed, QString(), false);
+}
+
+void noteNews(QWidget *changed, const QString &words)
+{
+    note(changed, words, false);
+}
+
+void noteColourNews(QWidget *changed)
+{
+    note(changed, QString(), true);
 }
 
 void tellFocusAgain()
@@ -468,7 +539,7 @@ void tellFocusAgain()
 }
 
 namespace {
-// Disabling a chart's frame disables its hundred cells too, and the toolkit tells a screen
+// Disabling a chart's frame disables its cells too, and the toolkit tells a screen
 // reader of each one: a flood in which a screen reader drops what else happens (the verdict
 // that came with it). The frame's own change is told; its cells' like changes are not.
 bool followsItsFrame(QAccessibleEvent *event)
@@ -480,8 +551,12 @@ bool followsItsFrame(QAccessibleEvent *event)
     if (!object || !object->isWidgetType())
         return false;
     auto *w = static_cast<QWidget *>(object);
-    auto *frame = qobject_cast<Frame *>(w->parentWidget());
-    return frame && frame->isEnabled() == w->isEnabled();
+    // The thousand field's cells lie on a bare grid inside their frame.
+    for (QWidget *up = w->parentWidget(); up && !up->isWindow(); up = up->parentWidget()) {
+        if (auto *frame = qobject_cast<Frame *>(up))
+            return frame->isEnabled() == w->isEnabled();
+    }
+    return false;
 }
 
 void passOn(QAccessibleEvent *event)

@@ -22,6 +22,11 @@ bool screenReaderListening();
 // news board, a notification never shown on the screen, takes the text and a screen reader
 // is told that it shows, which it speaks whichever control has the keyboard.
 void noteNews(QWidget *changed);
+// News told in words of its own, where the control cannot say it (a hundred opened, a
+// hundred marked): the words are read in the changed control's place.
+void noteNews(QWidget *changed, const QString &words);
+// A box's or a label's new colour, news when it is a verdict (green or red).
+void noteColourNews(QWidget *changed);
 // Tells a screen reader again which control has the keyboard, after the keyboard moved on
 // while the toolkit was still telling of an earlier move.
 void tellFocusAgain();

@@ -162,15 +162,33 @@ void ChartFocus::focusInEvent(QFocusEvent *event)
     }
 }
 
+namespace {
+ChartFocus *pressingFrame = nullptr;
+}
+
+ChartFocus *ChartFocus::pressing()
+{
+    return pressingFrame;
+}
+
 void ChartFocus::press(bool repeated)
 {
     // The mouse points at a cell before it presses it, and so does the frame.
     point();
     // A held key is one press, as a held mouse button is one click.
-    if (m_shown && !repeated && usable(m_current))
+    if (m_shown && !repeated && usable(m_current)) {
+        pressingFrame = this;
         clickLikeMouse(current());
+        pressingFrame = nullptr;
+    }
+    const bool appearing = !m_shown;
     m_shown = true;
     update();
+    // The frame appearing on its cell is a step a screen reader tells, as an arrow's.
+    if (appearing && hasFocus() && usable(m_current)) {
+        m_heard = current();
+        announce(m_heard, QAccessible::Focus);
+    }
 }
 
 void ChartFocus::focusOutEvent(QFocusEvent *event)

@@ -35,6 +35,9 @@ public:
     QWidget *heard() const { return m_heard ? m_heard : const_cast<ChartFocus *>(this); }
     // Enter, Space or a screen reader's press: clicks the cell under the frame.
     void press(bool repeated = false);
+    // The frame whose press is being handled now, if any: what its cell shows then is the
+    // verdict on that press, even when the handler moves the keyboard on.
+    static ChartFocus *pressing();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

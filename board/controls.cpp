@@ -153,6 +153,7 @@ void Label::setBackColor(quint32 colour)
         return;
     m_back = colour;
     setRoleColour(this, QPalette::Window, colour);
+    noteColourNews(this); // a task turning green or red is the verdict
 }
 
 void Label::setForeColor(quint32 colour)

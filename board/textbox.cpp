@@ -1,5 +1,6 @@
 #include "board/textbox.h"
 
+#include "board/accessible.h"
 #include "board/controls.h"
 
 #include <QMouseEvent>
@@ -28,6 +29,7 @@ void TextBox::setBackColor(quint32 colour)
         return;
     m_back = colour;
     setRoleColour(this, QPalette::Base, colour);
+    noteColourNews(this); // a result box's colour is its verdict
 }
 
 void TextBox::setForeColor(quint32 colour)

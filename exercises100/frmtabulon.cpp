@@ -1,5 +1,6 @@
 #include "exercises100/frmtabulon.h"
 
+#include "board/accessible.h"
 #include "board/exerciselayout.h"
 #include "board/geometry.h"
 #include "board/random.h"
@@ -192,6 +193,8 @@ void frmtabulon::cmdstart_Click()
 void frmtabulon::optveld_Click(int index)
 {
     txtwaarde->setText(QString::number(index));
+    // The box shows what was chosen: a pupil who cannot see it hears it.
+    noteNews(txtwaarde, txtwaarde->accessibleName() + u' ' + txtwaarde->text());
     hideCovers();
     // Lit columns and rows add up until the chart is reset; a cover was deselected above
     // and lights nothing.

@@ -1,5 +1,7 @@
 #include "exercises100/frmtabulonplaats.h"
 
+#include "board/accessible.h"
+
 #include "board/exerciselayout.h"
 #include "board/geometry.h"
 #include "board/random.h"
@@ -215,6 +217,11 @@ void frmtabulonplaats::finishSeries()
     setFlagsVisible(flagsForRightCount(rightCount), true);
     cmdnieuw->hide();
     cmdnieuw2->show();
+    // The flags end the series: a pupil who cannot see them hears it.
+    noteNews(cmdnieuw2, QStringLiteral("einde van de reeks: %1 van de %2 goed, %3 vlaggen")
+                            .arg(rightCount)
+                            .arg(taskCount)
+                            .arg(flagsForRightCount(rightCount)));
     cmdstop->show();
     lblmemo->setCaption(QString());
     lblgetal->setCaption(QString());

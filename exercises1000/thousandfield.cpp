@@ -1,5 +1,6 @@
 #include "exercises1000/thousandfield.h"
 
+#include "board/accessible.h"
 #include "board/screen.h"
 
 namespace getalveld {
@@ -148,6 +149,18 @@ void ThousandField::openHundred(int n)
     }
     for (int i = 100 * (n - 1) + 1; i <= 100 * n; ++i)
         lbltabulon[size_t(i)]->setCaption(QString::number(i));
+    // A pupil who cannot see the hundred open hears which one it is.
+    noteNews(frames[size_t(n)], QStringLiteral("tabulon %1 tot %2").arg(100 * n - 99).arg(100 * n));
+}
+
+void ThousandField::markHundred(int n)
+{
+    ShpHkies[size_t(n)]->setBackColor(colour::marked);
+    // The marked square behind the picture shows where to look: said with the picture's name.
+    if (!screenReaderListening())
+        return;
+    if (QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(pictures[size_t(n)]))
+        noteNews(pictures[size_t(n)], picture->text(QAccessible::Name) + QStringLiteral(" is groen"));
 }
 
 void ThousandField::hideHundredFrames()

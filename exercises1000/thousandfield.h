@@ -48,7 +48,7 @@ public:
     int openedHundred() const;
 
     void resetHighlights();
-    void markHundred(int n) { ShpHkies[size_t(n)]->setBackColor(colour::marked); }
+    void markHundred(int n);
     void greyCells();     // cells 0 to 1000 back to grey; captions kept
     void clearCaptions(); // cells 0 to 1000 without caption
 

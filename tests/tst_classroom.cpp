@@ -175,9 +175,14 @@ private slots:
     {
         Screen *s = openExercise("cmd1000veld", "frmduizendveld");
         QVERIFY(s);
+        listenInProcess(listen);
         script({rFor(47, 100), rFor(2, 9, 0), rFor(3, 9, 0)});
         QVERIFY(click(s, "cmdstart"));
         QCOMPARE(caption(s, "lblstart"), QStringLiteral("247"));
+        QCOMPARE(news(s), QStringLiteral("247"));
+        // The help marks the hundred to look in: a screen reader says which.
+        QVERIFY(click(s, "cmdhulp"));
+        QCOMPARE(news(s), QStringLiteral("veld 201 tot 300 is groen. hulp: 1"));
         QVERIFY(tabTo(s, "chartFocus"));
         QCOMPARE(underFrame(s), QStringLiteral("imgveld1"));
         press(s, Qt::Key_Right);
@@ -185,6 +190,7 @@ private slots:
         QCOMPARE(underFrame(s), QStringLiteral("imgveld3"));
         press(s, Qt::Key_Enter);
         QVERIFY(shown(s, "Frame300"));
+        QCOMPARE(news(s), QStringLiteral("tabulon 201 tot 300"));
         press(s, Qt::Key_Down);
         const int first = underFrame(s).mid(11).chopped(1).toInt();
         QVERIFY2(first >= 201 && first <= 210, qPrintable(underFrame(s)));
@@ -198,10 +204,56 @@ private slots:
         QCOMPARE(underFrame(s), cell(247));
         press(s, Qt::Key_Return);
         QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+        QCOMPARE(news(s), QStringLiteral("groen, juist. juist: 1"));
+        // The right answer closes the hundred, and with it its cells: a screen reader hears
+        // the frame's change only, not a flood of a hundred cells drowning the verdict.
+        QVERIFY(!control(s, cell(247))->isEnabled());
+        auto passOn = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(passOn);
+        QVERIFY(passOn);
+        QAccessible::State disabled;
+        disabled.disabled = true;
+        heard.clear();
+        for (QWidget *w : {control(s, cell(247)), control(s, "Frame300"), control(s, "cmdstart")}) {
+            QAccessibleStateChangeEvent change(w, disabled);
+            passOn(&change);
+        }
+        QCOMPARE(heard, (QList<QPair<QString, QAccessible::Event>>{{"Frame300", QAccessible::StateChanged},
+                                                                  {"cmdstart", QAccessible::StateChanged}}));
         // Up from the top row of cells reaches the pictures again.
         for (int i = 0; i < 5; ++i)
             press(s, Qt::Key_Up);
         QVERIFY(underFrame(s).startsWith(QLatin1String("imgveld")));
+    }
+
+    // On the option grid the verdict is only the colour of the box with the chosen number:
+    // a screen reader hears it, the right one before the facts the panel then shows.
+    void aBlindPupilHearsTheOptionGridsVerdict()
+    {
+        Screen *s = openExercise("cmdtabulon", "frmtabulon");
+        QVERIFY(s);
+        listenInProcess(listen);
+        for (int chosen : {46, 47}) {
+            script({rFor(7, 9), rFor(4, 9)});
+            QVERIFY(click(s, "cmdstart"));
+            if (chosen == 46)
+                QVERIFY(news(s).startsWith(QStringLiteral("Ik zoek in kolom 7 en in de rij tot aan 50")));
+            QVERIFY(click(s, "optveld(7)"));
+            QVERIFY(click(s, QStringLiteral("optveld(%1)").arg(chosen)));
+            QCOMPARE(news(s), QStringLiteral("gekozen getal %1").arg(chosen));
+            QVERIFY(click(s, "cmdcontrole"));
+            if (chosen == 46)
+                QCOMPARE(news(s), QStringLiteral("rood, fout"));
+            else
+                QVERIFY2(news(s).startsWith(QStringLiteral("groen, juist. Je zocht 47 47 staat juist voor 48")),
+                         qPrintable(news(s)));
+        }
+        // Starting again whitens the box: that is no verdict, and nothing new is said of it.
+        heard.clear();
+        script({rFor(7, 9), rFor(4, 9)});
+        QVERIFY(click(s, "cmdstart"));
+        news(s);
+        QVERIFY2(!heard.contains(qMakePair(QStringLiteral("readerNews"), QAccessible::ObjectShow)), qPrintable(news(s)));
     }
 
     // On the counting chart the frame points at its cell as the mouse does: the pointer's
@@ -237,6 +289,73 @@ private slots:
         QCOMPARE(caption(s, "lbljuist"), QString());
         press(s, Qt::Key_Down);
         QCOMPARE(caption(s, "lbljuist"), QStringLiteral("55 -44 = 11"));
+    }
+
+    // A blind pupil subtracts on the chart: the task, a help step, the frame appearing on its
+    // cell when the keyboard came from a help button that went away, a wrong and a right answer.
+    void aBlindPupilHearsTheChartSubtraction()
+    {
+        Screen *s = openExercise("cmdveldmin", "frmtabulonmin");
+        QVERIFY(s);
+        listenInProcess(listen);
+        s->activateWindow();
+        QVERIFY(tabTo(s, "cmdstart"));
+        script({rFor(4, 9), rFor(2, 4), rFor(4, 9), rFor(3, 4)});
+        press(s, Qt::Key_Space);
+        QCOMPARE(news(s), QStringLiteral("44 - 23 = ?"));
+        QCOMPARE(s->focusWidget()->objectName(), QStringLiteral("cmdHweg"));
+        press(s, Qt::Key_Space);
+        QCOMPARE(news(s), QStringLiteral("44 - 20 = 24"));
+        QCOMPARE(s->focusWidget(), keysOf(s));
+        QCOMPARE(QAccessible::queryAccessibleInterface(keysOf(s))->text(QAccessible::Name), QStringLiteral("tabulon"));
+        heard.clear();
+        press(s, Qt::Key_Return);
+        QCOMPARE(underFrame(s), cell(1));
+        QVERIFY(heard.contains(qMakePair(cell(1), QAccessible::Focus)));
+        press(s, Qt::Key_Return);
+        QCOMPARE(news(s), QStringLiteral("rood, fout"));
+        // The last help step marks the answer green: that is no verdict yet, the task turning
+        // green on the answer is.
+        QVERIFY(tabTo(s, "cmdTweg"));
+        press(s, Qt::Key_Space);
+        QCOMPARE(news(s), QStringLiteral("24 - 3 = 21"));
+        QVERIFY(tabTo(s, "chartFocus"));
+        press(s, Qt::Key_Down);
+        press(s, Qt::Key_Down);
+        QCOMPARE(underFrame(s), cell(21));
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(s, cell(21)))->text(QAccessible::Description),
+                 QStringLiteral("groen"));
+        press(s, Qt::Key_Return);
+        QCOMPARE(news(s), QStringLiteral("groen, juist. 44 - 23 = 21"));
+    }
+
+    // A blind pupil hears the end of a series of ten: the last verdict (on the cell under the
+    // keyboard's frame), then how many were right and how many flags that gives.
+    void aBlindPupilHearsThePlaceSeriesEnd()
+    {
+        Screen *s = openExercise("cmdtabulonplaats", "frmtabulonplaats");
+        QVERIFY(s);
+        listenInProcess(listen);
+        s->activateWindow();
+        for (int task = 1; task <= 10; ++task) {
+            script({rFor(task % 9 + 1, 9), rFor(7, 9)});
+            QVERIFY(click(s, "cmdnieuw"));
+            QCOMPARE(news(s), QStringLiteral("%1. %2").arg(10 * (task % 9 + 1) + 7).arg(task));
+            if (task < 10) {
+                const int clicked = task % 3 == 0 ? 10 * (task % 9 + 1) + 7 : 2;
+                QVERIFY(click(s, cell(clicked)));
+                QVERIFY(news(s).contains(QStringLiteral("je bent")));
+                QCOMPARE(QAccessible::queryAccessibleInterface(control(s, cell(clicked)))->text(QAccessible::Description),
+                         clicked == 2 ? QStringLiteral("rood, fout") : QStringLiteral("groen, juist"));
+            }
+        }
+        QCOMPARE(s->focusWidget(), keysOf(s));
+        QCOMPARE(underFrame(s), cell(1));
+        press(s, Qt::Key_Return); // the frame appears
+        press(s, Qt::Key_Return);
+        QCOMPARE(backColor(s, cell(1)), colour::cellRed);
+        QCOMPARE(news(s), QStringLiteral("3. rood, fout. einde van de reeks: 3 van de 10 goed, 6 vlaggen"));
+        QVERIFY(shown(s, "cmdnieuw2"));
     }
 
     // A screen reader reads every control of the find screen in Dutch, from what it shows.
@@ -539,6 +658,10 @@ private slots:
             QCOMPARE(spokenName(s, "txtinvul(0)"), QStringLiteral("rij erboven, vak 1"));
             QCOMPARE(spokenName(s, "txtinvul(8)"), QStringLiteral("rij van het getal, vak 4"));
             QCOMPARE(spokenName(s, "txt100rij(9)"), QStringLiteral("gegeven getal"));
+            // Its buttons show a hamster: they are read by what their tooltip says.
+            QCOMPARE(spokenName(s, "cmdcontrole"), QStringLiteral("controle"));
+            QCOMPARE(spokenName(s, "cmdnieuw"), QStringLiteral("nieuw"));
+            QCOMPARE(spokenName(s, "cmdstart"), QStringLiteral("start"));
         }
     }
 
