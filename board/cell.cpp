@@ -1,6 +1,6 @@
 #include "board/cell.h"
 
-#include "board/accessible.h"
+#include "board/announce.h"
 #include "board/geometry.h"
 
 #include <QAccessible>

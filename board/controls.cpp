@@ -1,10 +1,10 @@
 #include "board/controls.h"
 
-#include "board/accessible.h"
+#include "board/announce.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
 #include "board/reach.h"
-#include "board/screen.h"
+#include "board/scaledwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -47,63 +47,6 @@ void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour)
         return;
     pal.setColor(QPalette::All, role, c);
     widget->setPalette(pal);
-}
-
-void ClickTracker::press(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ClickTracker::doubleClick(QMouseEvent *event)
-{
-    m_pressed = false;
-    event->accept();
-}
-
-bool ClickTracker::release(QWidget *widget, QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && widget->rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    return click;
-}
-
-namespace {
-class ClickGuard : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            if (watched->isWidgetType()) {
-                QWidget *window = static_cast<QWidget *>(watched)->window();
-                if (!window->isVisible())
-                    return true;
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
-} // namespace
-
-void installClickGuard()
-{
-    static QPointer<ClickGuard> guard;
-    if (!guard && qApp) {
-        guard = new ClickGuard(qApp);
-        qApp->installEventFilter(guard);
-    }
 }
 
 Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent)
@@ -310,7 +253,7 @@ void CommandButton::paintEvent(QPaintEvent *)
     if (!m_picture.isEmpty()) {
         const int fit = qMax(8, qMin(content.width(), content.height() - textHeight));
         const int side = m_pictureSize.isEmpty() ? fit
-                                                 : qMin(fit, int(std::lround(m_pictureSize.width() * Screen::scaleOf(this))));
+                                                 : qMin(fit, int(std::lround(m_pictureSize.width() * scaleOf(this))));
         const QRect iconRect(content.center().x() - side / 2 + 1, content.top() + (content.height() - textHeight - side) / 2, side, side);
         p.drawPixmap(iconRect, getalveld::picture(m_picture, iconRect.size(), devicePixelRatioF()));
         content.setTop(iconRect.bottom());
@@ -322,7 +265,7 @@ void CommandButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         // The chart's keyboard mark: a thick yellow band inside the edge with a dark line
         // inside it, which a pupil who sees poorly finds on every button colour.
-        const int thick = qMax(3, int(std::lround(3 * Screen::scaleOf(this))));
+        const int thick = qMax(3, int(std::lround(3 * scaleOf(this))));
         const QRect band = r.adjusted(1, 1, -1, -1);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
@@ -489,7 +432,7 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(bgr(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
-    const qreal scale = Screen::scaleOf(this);
+    const qreal scale = scaleOf(this);
     if (scale == 1.0) {
         const QPoint origin = pos();
         p.drawLine(pixels(m_twips.p1()) - origin, pixels(m_twips.p2()) - origin);

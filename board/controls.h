@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/clicks.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLine>
@@ -21,26 +23,6 @@ enum class Align { Left, Centre, Right };
 
 // The dark single-line border of bordered labels and chart cells.
 inline QColor cellBorder() { return QColor(32, 32, 32); }
-
-// A click on a label, a cell or a picture: the left button pressed and released over it.
-// A double-click is one click, as children double-click what should be clicked once: the
-// second press of a double-click starts no click. (Command buttons keep two clicks.)
-class ClickTracker
-{
-public:
-    void press(QMouseEvent *event);
-    void doubleClick(QMouseEvent *event);
-    // True when this release completes a click on the widget.
-    bool release(QWidget *widget, QMouseEvent *event);
-
-private:
-    bool m_pressed = false;
-};
-
-// A control takes a click only while its screen is shown. While a mouse button is held Qt
-// sends every later press and release to the control that took the first press, also once
-// its screen has been hidden; this guard, installed once on the application, drops those.
-void installClickGuard();
 
 class Label : public QLabel
 {

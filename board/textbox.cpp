@@ -40,15 +40,13 @@ void TextBox::setForeColor(quint32 colour)
 
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
     QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_click.release(this, event);
     QLineEdit::mouseReleaseEvent(event);
     if (click)
         emit clicked();

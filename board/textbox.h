@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/clicks.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -37,7 +39,7 @@ protected:
 private:
     quint32 m_back = 0x00FFFFFF;
     quint32 m_fore = 0x00000000;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace getalveld
