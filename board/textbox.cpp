@@ -6,13 +6,12 @@
 
 namespace getalveld {
 
-TextBox::TextBox(QWidget *parent, const QString &name, const QRect &geometry) : QLineEdit(parent)
+TextBox::TextBox(QWidget *parent, const QString &name, const QRect &geometry) : QLineEdit(parent), Colours(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
     setAlignment(Qt::AlignCenter);
-    setRoleColour(this, QPalette::Base, m_back);
-    setRoleColour(this, QPalette::Text, m_fore);
+    setPaletteColours(this, *this, QPalette::Base, QPalette::Text);
 }
 
 TextBox *TextBox::look(quint32 back, const QString &family, qreal points, bool bold)
@@ -22,20 +21,9 @@ TextBox *TextBox::look(quint32 back, const QString &family, qreal points, bool b
     return this;
 }
 
-void TextBox::setBackColor(quint32 colour)
+void TextBox::lookChanged(LookPart)
 {
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    setRoleColour(this, QPalette::Base, colour);
-}
-
-void TextBox::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
-    setRoleColour(this, QPalette::Text, colour);
+    setPaletteColours(this, *this, QPalette::Base, QPalette::Text);
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)
