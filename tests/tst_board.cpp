@@ -1,6 +1,7 @@
 #include "board/announce.h"
 #include "board/cell.h"
 #include "board/controls.h"
+#include "board/exerciselayout.h"
 #include "board/geometry.h"
 #include "board/hundredchart.h"
 #include "board/optionbutton.h"
@@ -166,22 +167,59 @@ private slots:
             QMouseEvent event(type, at, box.mapToGlobal(at), button, held, Qt::NoModifier);
             QCoreApplication::sendEvent(&box, &event);
         };
-        send(QEvent::MouseButtonPress, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 1);
+        const auto click = [&](Qt::MouseButton button, QPoint releasedAt = QPoint(40, 15)) {
+            send(QEvent::MouseButtonPress, button);
+            send(QEvent::MouseButtonRelease, button, releasedAt);
+            return int(clicks.count());
+        };
+        QCOMPARE(click(Qt::LeftButton), 1);
         // The double-click's second press starts no click.
         send(QEvent::MouseButtonDblClick, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(clicks.count(), 1);
-        send(QEvent::MouseButtonPress, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(200, 15));
-        QCOMPARE(clicks.count(), 1);
-        send(QEvent::MouseButtonPress, Qt::RightButton);
-        send(QEvent::MouseButtonRelease, Qt::RightButton);
-        QCOMPARE(clicks.count(), 1);
-        send(QEvent::MouseButtonPress, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(click(Qt::LeftButton, QPoint(200, 15)), 1);
+        QCOMPARE(click(Qt::RightButton), 1);
+        QCOMPARE(click(Qt::LeftButton), 2);
+    }
+
+    // A score block placed anywhere: its rows in the layout's order, 360 twips (24 pixels)
+    // apart, each counter counting on its own and all three back to 0 together.
+    void scoreBlock_data()
+    {
+        QTest::addColumn<bool>("helpFirst");
+        QTest::newRow("correct, wrong, help") << false;
+        QTest::newRow("help, correct, wrong") << true;
+    }
+    void scoreBlock()
+    {
+        QFETCH(bool, helpFirst);
+        QWidget screen;
+        ScoreLayout layout = chartScoreLayout();
+        if (helpFirst) {
+            layout.rows = ScoreLayout::Rows::HelpCorrectWrong;
+            layout.at = QPoint(10200, 5160);
+            layout.helpName = QStringLiteral("Label10");
+        }
+        ScoreBlock score(&screen, layout);
+        const auto top = [&](const char *name) {
+            return screen.findChild<Label *>(QLatin1String(name))->geometry().top();
+        };
+        const int first = px(layout.at.y());
+        QCOMPARE(top(helpFirst ? "Label10" : "lbljuist2"), first);
+        QCOMPARE(top("lbljuist"), helpFirst ? first + 24 : first);
+        QCOMPARE(top("lblfout"), top("lbljuist") + 24);
+        QCOMPARE(top("lblhelp"), helpFirst ? first : first + 48);
+        QCOMPARE(score.lbljuist->geometry().left(), px(layout.valueLeft));
+        score.addCorrect();
+        score.addWrong();
+        score.addWrong();
+        score.addHelp();
+        QCOMPARE(QStringList({score.lbljuist->caption(), score.lblfout->caption(), score.lblhelp->caption()}),
+                 QStringList({"1", "2", "1"}));
+        score.zero();
+        QCOMPARE(QStringList({score.lbljuist->caption(), score.lblfout->caption(), score.lblhelp->caption()}),
+                 QStringList({"0", "0", "0"}));
+        QCOMPARE(score.correctCount + score.wrongCount + score.helpCount, 0);
     }
 
     // Two reseeds within one clock tick must not give the same draws.
