@@ -3,6 +3,7 @@
 #include "app/credits.h"
 #include "app/processend.h"
 #include "board/exerciselayout.h"
+#include "board/forms.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
 
@@ -20,7 +21,7 @@ int roundHalfEven(double value)
 }
 } // namespace
 
-frminfo::frminfo() : Screen(QStringLiteral("frminfo"), QString(), 10185, 5925, 0x006F6F6F, Border::FixedDialog)
+frminfo::frminfo() : Screen(QString(), 10185, 5925, 0x006F6F6F, Border::FixedDialog)
 {
     // The window has no title, but a screen reader still names it before reading its text.
     setAccessibleName(QStringLiteral("tot de volgende keer"));

@@ -1,6 +1,7 @@
 #include "app/frmkiesbasis.h"
 
 #include "board/exerciselayout.h"
+#include "board/forms.h"
 #include "board/geometry.h"
 
 #include <QHash>
@@ -121,7 +122,7 @@ const std::vector<frmkiesbasis::ExerciseButton> &frmkiesbasis::exerciseButtons()
 }
 
 frmkiesbasis::frmkiesbasis()
-    : Screen(QStringLiteral("frmkiesbasis"), QStringLiteral("KEUZEBORD"), 11880, 7935, colour::white)
+    : Screen(QStringLiteral("KEUZEBORD"), screenWidthTwips, screenHeightTwips, colour::white)
 {
     for (size_t i = 0; i < personCycle.size(); ++i) {
         const Person &p = personCycle[i];

@@ -13,7 +13,7 @@ constexpr quint32 darkBlue = 0x00800000;
 } // namespace
 
 frmmecenaat1::frmmecenaat1()
-    : Screen(QStringLiteral("frmmecenaat1"), QString(), 11160, 6720, 0x006D6570, Border::FixedDialog)
+    : Screen(QString(), 11160, 6720, 0x006D6570, Border::FixedDialog)
 {
     // The window has no title, but a screen reader still names it.
     setAccessibleName(credits::programName());

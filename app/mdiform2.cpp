@@ -3,6 +3,7 @@
 #include "app/processend.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
+#include "board/forms.h"
 #include "board/screen.h"
 
 #include <QCloseEvent>

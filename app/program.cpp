@@ -9,6 +9,7 @@
 #include "board/controls.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
+#include "board/forms.h"
 #include "board/screen.h"
 #include "exercises100/frmtabulon.h"
 #include "exercises100/frmtabulontel.h"

@@ -18,6 +18,7 @@
 
 #include "paintwatch.h"
 #include "app/program.h"
+#include "board/forms.h"
 #include "board/screen.h"
 
 #include <QAbstractButton>

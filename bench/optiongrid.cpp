@@ -14,6 +14,7 @@
 #include "board/geometry.h"
 #include "board/optionbutton.h"
 #include "board/pictures.h"
+#include "board/forms.h"
 #include "board/screen.h"
 
 #include <QAbstractButton>

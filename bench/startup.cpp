@@ -14,6 +14,7 @@
 #ifdef GETALVELD_BENCH_PROGRAM
 #include "app/program.h"
 #include "board/fontconfiguration.h"
+#include "board/forms.h"
 #include "board/screen.h"
 #endif
 

@@ -1,5 +1,6 @@
 #include "board/accessible.h"
 
+#include "board/clicks.h"
 #include "board/cell.h"
 #include "board/chartfocus.h"
 #include "board/controls.h"
@@ -400,31 +401,6 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
 } // namespace
 
 namespace {
-Listener inProcessClient = nullptr;
-}
-
-bool screenReaderListening()
-{
-    return inProcessClient || QAccessible::isActive();
-}
-
-void listenInProcess(Listener listener)
-{
-    inProcessClient = listener;
-}
-
-void announce(QObject *control, QAccessible::Event what)
-{
-    if (!screenReaderListening())
-        return;
-    QAccessibleEvent event(control, what);
-    if (QAccessible::isActive())
-        QAccessible::updateAccessibility(&event);
-    else if (inProcessClient)
-        inProcessClient(&event);
-}
-
-namespace {
 // "groen" after "groen, juist", or "fout" after "rood, fout", says nothing new.
 bool alreadySaid(const QStringList &parts, const QString &part)
 {
@@ -563,8 +539,8 @@ void passOn(QAccessibleEvent *event)
 {
     if (followsItsFrame(event))
         return;
-    if (inProcessClient)
-        inProcessClient(event);
+    if (const Listener client = inProcessListener())
+        client(event);
     // The toolkit's own way to the platform's accessibility, as without this filter.
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);

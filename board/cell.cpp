@@ -1,6 +1,6 @@
 #include "board/cell.h"
 
-#include "board/accessible.h"
+#include "board/announce.h"
 #include "board/geometry.h"
 
 #include <QAccessible>
@@ -9,7 +9,7 @@
 
 namespace getalveld {
 
-Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)
+Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent), Look(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -17,43 +17,24 @@ Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : QWidge
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Cell::setCaption(const QString &caption)
+void Cell::lookChanged(LookPart part)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    update();
-}
-
-void Cell::setBackColor(quint32 colour)
-{
-    if (colour == m_back)
-        return;
-    m_back = colour;
     update();
     // The colour is the verdict on a clicked cell: a screen reader hears it as the description.
-    if (isVisible()) {
+    if (part == LookPart::BackColor && isVisible()) {
         announce(this, QAccessible::DescriptionChanged);
         noteNews(this);
     }
-}
-
-void Cell::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
-    update();
 }
 
 void Cell::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, bgr(m_back));
-    if (!m_caption.isEmpty()) {
-        p.setPen(bgr(m_fore));
-        p.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, displayText(m_caption));
+    p.fillRect(r, bgr(backColor()));
+    if (!caption().isEmpty()) {
+        p.setPen(bgr(foreColor()));
+        p.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, displayText(caption()));
     }
     p.setPen(cellBorder());
     p.drawRect(r.adjusted(0, 0, -1, -1));

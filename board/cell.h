@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/look.h"
 #include "board/controls.h"
 
 namespace getalveld {
@@ -7,7 +8,7 @@ namespace getalveld {
 // A chart cell: a light widget that paints its own caption, colours and single-line border.
 // The hundred chart has 101 of them and the thousand field 1001, so a cell keeps no style,
 // palette or text layout of its own; setting a value it already has costs nothing.
-class Cell : public QWidget
+class Cell : public QWidget, public Look
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -17,12 +18,6 @@ class Cell : public QWidget
 public:
     Cell(QWidget *parent, const QString &name, const QRect &geometry);
 
-    QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
-    quint32 foreColor() const { return m_fore; }
-    void setForeColor(quint32 colour);
     // Pointer movement without a button pressed is reported only where someone listens.
     void reportMouseMoves() { setMouseTracking(true); }
 
@@ -31,6 +26,7 @@ signals:
     void mouseMoved(QPoint pos);
 
 protected:
+    void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -38,9 +34,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QString m_caption;
-    quint32 m_back = 0x00FFFFFF;
-    quint32 m_fore = 0x00000000;
     ClickTracker m_click;
 };
 

@@ -1,6 +1,8 @@
 #include "board/chartfocus.h"
 
-#include "board/accessible.h"
+#include "board/announce.h"
+#include "board/clicks.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,24 +11,6 @@
 #include <limits>
 
 namespace getalveld {
-
-void clickLikeMouse(QWidget *control)
-{
-    QWidget *window = control->window();
-    const QPoint centre = control->mapTo(window, control->rect().center());
-    // The click lands on whatever lies in front at that spot, as the mouse's would.
-    QWidget *hit = window->childAt(centre);
-    if (!hit)
-        hit = window;
-    const QPointF local = hit->mapFrom(window, centre);
-    const QPointF global = window->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, local, QPointF(centre), global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(hit, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, QPointF(centre), global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(hit, &release);
-}
 
 ChartFocus::ChartFocus(QWidget *screen, std::vector<QWidget *> targets)
     : QWidget(screen), m_targets(std::move(targets))

@@ -1,20 +1,17 @@
 #pragma once
 
+#include "board/scaledwindow.h"
+
 #include <QWidget>
 #include <vector>
 
 namespace getalveld {
 
-// Presses a control as the left mouse button would: a press and a release at its centre,
-// through the same event path as a real click, so a hidden window, a disabled frame or a
-// covered control reacts exactly as it does to the mouse.
-void clickLikeMouse(QWidget *control);
-
 // The keyboard on a chart: one focusable frame that lies over the chart's cells (and over
 // the thousand field's pictures). The arrow keys move it to the nearest shown cell in their
 // direction, Enter or Space clicks the cell under it, and a cell that listens to the pointer
 // is pointed at as the mouse would. The cells themselves stay light: they never take focus.
-class ChartFocus : public QWidget
+class ChartFocus : public QWidget, public Overlay
 {
     Q_OBJECT
 
@@ -27,7 +24,7 @@ public:
     // Puts the frame on a target (which must be one of the chart's).
     void setCurrent(QWidget *target);
     // Lays the frame over its target again once the screen has moved its controls.
-    void follow();
+    void follow() override;
     // Whether the pupil sees the frame: once a key worked the chart or Tab brought it there.
     bool shown() const { return m_shown; }
     // What a screen reader was last told has the focus: the frame itself when the keyboard

@@ -1,10 +1,10 @@
 #include "board/controls.h"
 
-#include "board/accessible.h"
+#include "board/announce.h"
 #include "board/geometry.h"
 #include "board/pictures.h"
 #include "board/reach.h"
-#include "board/screen.h"
+#include "board/scaledwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -49,72 +49,20 @@ void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour)
     widget->setPalette(pal);
 }
 
-void ClickTracker::press(QMouseEvent *event)
+void setPaletteColours(QWidget *widget, const Colours &look, QPalette::ColorRole back, QPalette::ColorRole fore)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    setRoleColour(widget, back, look.backColor());
+    setRoleColour(widget, fore, look.foreColor());
 }
 
-void ClickTracker::doubleClick(QMouseEvent *event)
-{
-    m_pressed = false;
-    event->accept();
-}
-
-bool ClickTracker::release(QWidget *widget, QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && widget->rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    return click;
-}
-
-namespace {
-class ClickGuard : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            if (watched->isWidgetType()) {
-                QWidget *window = static_cast<QWidget *>(watched)->window();
-                if (!window->isVisible())
-                    return true;
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
-} // namespace
-
-void installClickGuard()
-{
-    static QPointer<ClickGuard> guard;
-    if (!guard && qApp) {
-        guard = new ClickGuard(qApp);
-        qApp->installEventFilter(guard);
-    }
-}
-
-Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent)
+Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent), Look(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAutoFillBackground(true);
-    setRoleColour(this, QPalette::Window, m_back);
-    setRoleColour(this, QPalette::WindowText, m_fore);
+    setPaletteColours(this, *this, QPalette::Window, QPalette::WindowText);
     applyAlignment();
 }
 
@@ -135,33 +83,19 @@ void Label::applyAlignment()
     setAlignment(a | (m_vcentre ? Qt::AlignVCenter : Qt::AlignTop));
 }
 
-void Label::setCaption(const QString &caption)
+void Label::lookChanged(LookPart part)
 {
-    if (caption == m_caption)
+    if (part != LookPart::Caption) {
+        setPaletteColours(this, *this, QPalette::Window, QPalette::WindowText);
+        if (part == LookPart::BackColor)
+            noteColourNews(this); // a task turning green or red is the verdict
         return;
-    m_caption = caption;
-    setText(displayText(caption));
+    }
+    setText(displayText(caption()));
     // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
     if (isVisible())
         announce(this, QAccessible::NameChanged);
     noteNews(this);
-}
-
-void Label::setBackColor(quint32 colour)
-{
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    setRoleColour(this, QPalette::Window, colour);
-    noteColourNews(this); // a task turning green or red is the verdict
-}
-
-void Label::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
-    setRoleColour(this, QPalette::WindowText, colour);
 }
 
 void Label::setBorder(bool on)
@@ -210,7 +144,7 @@ void Label::paintEvent(QPaintEvent *event)
 }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QRect &geometry)
-    : QAbstractButton(parent)
+    : QAbstractButton(parent), Look(0x00C0C0C0)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -218,28 +152,10 @@ CommandButton::CommandButton(QWidget *parent, const QString &name, const QRect &
     setAttribute(Qt::WA_Hover);
 }
 
-void CommandButton::setCaption(const QString &caption)
+void CommandButton::lookChanged(LookPart part)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    setText(displayText(caption));
-    update();
-}
-
-void CommandButton::setBackColor(quint32 colour)
-{
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    update();
-}
-
-void CommandButton::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
+    if (part == LookPart::Caption)
+        setText(displayText(caption()));
     update();
 }
 
@@ -286,7 +202,7 @@ void CommandButton::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect();
     const bool down = isDown();
-    QColor back = bgr(m_back);
+    QColor back = bgr(backColor());
     if (underMouse() && !down)
         back = back.lighter(112);
     p.fillRect(r, back);
@@ -311,19 +227,19 @@ void CommandButton::paintEvent(QPaintEvent *)
     if (!m_picture.isEmpty()) {
         const int fit = qMax(8, qMin(content.width(), content.height() - textHeight));
         const int side = m_pictureSize.isEmpty() ? fit
-                                                 : qMin(fit, int(std::lround(m_pictureSize.width() * Screen::scaleOf(this))));
+                                                 : qMin(fit, int(std::lround(m_pictureSize.width() * scaleOf(this))));
         const QRect iconRect(content.center().x() - side / 2 + 1, content.top() + (content.height() - textHeight - side) / 2, side, side);
         p.drawPixmap(iconRect, getalveld::picture(m_picture, iconRect.size(), devicePixelRatioF()));
         content.setTop(iconRect.bottom());
     }
     if (!caption.isEmpty()) {
-        p.setPen(bgr(m_fore));
+        p.setPen(bgr(foreColor()));
         p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
         // The chart's keyboard mark: a thick yellow band inside the edge with a dark line
         // inside it, which a pupil who sees poorly finds on every button colour.
-        const int thick = qMax(3, int(std::lround(3 * Screen::scaleOf(this))));
+        const int thick = qMax(3, int(std::lround(3 * scaleOf(this))));
         const QRect band = r.adjusted(1, 1, -1, -1);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
@@ -339,18 +255,15 @@ void CommandButton::paintEvent(QPaintEvent *)
 }
 
 Shape::Shape(QWidget *parent, const QString &name, const QRect &geometry, quint32 colour, ShapeKind kind)
-    : QWidget(parent), m_back(colour), m_kind(kind)
+    : QWidget(parent), Colours(colour), m_kind(kind)
 {
     setObjectName(name);
     setGeometry(geometry);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setBackColor(quint32 colour)
+void Shape::lookChanged(LookPart)
 {
-    if (colour == m_back)
-        return;
-    m_back = colour;
     update();
 }
 
@@ -368,14 +281,14 @@ void Shape::paintEvent(QPaintEvent *)
     if (m_kind == ShapeKind::Rectangle && p.deviceTransform().type() <= QTransform::TxTranslate) {
         // On whole pixels a plain rectangle has no edge to smooth: filled and framed without
         // antialiasing it has the very same pixels, at a fraction of the cost.
-        p.fillRect(rect(), bgr(m_back));
+        p.fillRect(rect(), bgr(backColor()));
         p.setPen(QPen(bgr(m_border), 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(bgr(m_border), 1));
-    p.setBrush(bgr(m_back));
+    p.setBrush(bgr(backColor()));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_kind == ShapeKind::RoundedRectangle) {
         const qreal radius = qMin(r.width(), r.height()) / 6.0;
@@ -422,50 +335,33 @@ void Image::mouseDoubleClickEvent(QMouseEvent *event)
     m_click.doubleClick(event);
 }
 
-Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent)
+Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent), Look(0x00C0C0C0)
 {
     setObjectName(name);
     setGeometry(geometry);
 }
 
-void Frame::setCaption(const QString &caption)
+void Frame::lookChanged(LookPart)
 {
-    m_caption = caption;
-    update();
-}
-
-void Frame::setBackColor(quint32 colour)
-{
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    update();
-}
-
-void Frame::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
     update();
 }
 
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), bgr(m_back));
+    p.fillRect(rect(), bgr(backColor()));
     const QFontMetrics fm(font());
     const int half = fm.height() / 2;
     const QRect box = rect().adjusted(0, half, -1, -1);
-    p.setPen(bgr(m_back).darker(160));
+    p.setPen(bgr(backColor()).darker(160));
     p.drawRect(box);
-    p.setPen(bgr(m_back).lighter(140));
+    p.setPen(bgr(backColor()).lighter(140));
     p.drawRect(box.adjusted(1, 1, 1, 1));
-    if (!m_caption.isEmpty()) {
-        const QRect textRect(8, 0, fm.horizontalAdvance(m_caption) + 6, fm.height());
-        p.fillRect(textRect, bgr(m_back));
-        p.setPen(bgr(m_fore));
-        p.drawText(textRect, Qt::AlignCenter, m_caption);
+    if (!caption().isEmpty()) {
+        const QRect textRect(8, 0, fm.horizontalAdvance(caption()) + 6, fm.height());
+        p.fillRect(textRect, bgr(backColor()));
+        p.setPen(bgr(foreColor()));
+        p.drawText(textRect, Qt::AlignCenter, caption());
     }
 }
 
@@ -490,7 +386,7 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(bgr(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
-    const qreal scale = Screen::scaleOf(this);
+    const qreal scale = scaleOf(this);
     if (scale == 1.0) {
         const QPoint origin = pos();
         p.drawLine(pixels(m_twips.p1()) - origin, pixels(m_twips.p2()) - origin);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "board/clicks.h"
+#include "board/look.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLine>
@@ -22,27 +25,7 @@ enum class Align { Left, Centre, Right };
 // The dark single-line border of bordered labels and chart cells.
 inline QColor cellBorder() { return QColor(32, 32, 32); }
 
-// A click on a label, a cell or a picture: the left button pressed and released over it.
-// A double-click is one click, as children double-click what should be clicked once: the
-// second press of a double-click starts no click. (Command buttons keep two clicks.)
-class ClickTracker
-{
-public:
-    void press(QMouseEvent *event);
-    void doubleClick(QMouseEvent *event);
-    // True when this release completes a click on the widget.
-    bool release(QWidget *widget, QMouseEvent *event);
-
-private:
-    bool m_pressed = false;
-};
-
-// A control takes a click only while its screen is shown. While a mouse button is held Qt
-// sends every later press and release to the control that took the first press, also once
-// its screen has been hidden; this guard, installed once on the application, drops those.
-void installClickGuard();
-
-class Label : public QLabel
+class Label : public QLabel, public Look
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -56,12 +39,6 @@ public:
     Label *look(quint32 back, quint32 fore, const QString &family, qreal points, bool bold = false,
                 Align align = Align::Centre);
 
-    QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
-    quint32 foreColor() const { return m_fore; }
-    void setForeColor(quint32 colour);
     void setBorder(bool on);
     // Cells keep their text in the middle of the box; other labels start at the top.
     void setVerticallyCentred(bool on);
@@ -73,6 +50,7 @@ signals:
     void mouseMoved(QPoint pos);
 
 protected:
+    void lookChanged(LookPart part) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -81,9 +59,6 @@ protected:
 
 private:
     void applyAlignment();
-    QString m_caption;
-    quint32 m_back = 0x00FFFFFF;
-    quint32 m_fore = 0x00000000;
     Align m_align = Align::Centre;
     bool m_vcentre = false;
     bool m_border = false;
@@ -91,7 +66,7 @@ private:
 };
 
 // A command button in graphical style: its background colour, a picture above the caption.
-class CommandButton : public QAbstractButton
+class CommandButton : public QAbstractButton, public Look
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -102,12 +77,6 @@ class CommandButton : public QAbstractButton
 public:
     CommandButton(QWidget *parent, const QString &name, const QRect &geometry);
 
-    QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
-    quint32 foreColor() const { return m_fore; }
-    void setForeColor(quint32 colour);
     QString picture() const { return m_picture; }
     void setPicture(const QString &name);
     // The picture's size in logical pixels, 32 x 32 like a button face; an empty size fits
@@ -121,12 +90,12 @@ signals:
     void mouseMoved(QPoint pos);
 
 protected:
+    void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QString m_caption;
     QString m_picture;
     QSize m_pictureSize{32, 32};
     quint32 m_back = 0x00C0C0C0;
@@ -136,7 +105,7 @@ private:
 enum class ShapeKind { Rectangle, RoundedRectangle };
 
 // A filled shape: decoration only, clicks pass through it to what lies beneath.
-class Shape : public QWidget
+class Shape : public QWidget, public Colours
 {
     Q_OBJECT
     Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
@@ -144,17 +113,15 @@ class Shape : public QWidget
 public:
     Shape(QWidget *parent, const QString &name, const QRect &geometry, quint32 colour,
           ShapeKind kind = ShapeKind::Rectangle);
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
     // The outline, black unless the design gives a colour.
     quint32 borderColor() const { return m_border; }
     void setBorderColor(quint32 colour);
 
 protected:
+    void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    quint32 m_back;
     ShapeKind m_kind;
     quint32 m_border = 0x00000000;
 };
@@ -186,7 +153,7 @@ private:
 
 // A frame with a caption in its border. Its Enabled flag gates every control inside it;
 // a disabled frame keeps its colours, so the pupil sees no greyed-out chart.
-class Frame : public QWidget
+class Frame : public QWidget, public Look
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -195,20 +162,12 @@ class Frame : public QWidget
 
 public:
     Frame(QWidget *parent, const QString &name, const QRect &geometry);
-    QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
-    quint32 foreColor() const { return m_fore; }
-    void setForeColor(quint32 colour);
 
 protected:
+    void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_caption;
-    quint32 m_back = 0x00C0C0C0;
-    quint32 m_fore = 0x00000000;
 };
 
 // A straight line from (X1, Y1) to (X2, Y2) on its parent, in twips as the designs give it,
@@ -237,5 +196,8 @@ private:
 
 // Sets a colour role for every colour group, so that disabled controls look as enabled ones.
 void setRoleColour(QWidget *widget, QPalette::ColorRole role, quint32 colour);
+// A control that shows its look through its palette: its background colour in the role
+// `back`, its text colour in the role `fore`.
+void setPaletteColours(QWidget *widget, const Colours &look, QPalette::ColorRole back, QPalette::ColorRole fore);
 
 } // namespace getalveld

@@ -4,37 +4,59 @@
 
 namespace getalveld {
 
-namespace {
-constexpr quint32 scoreBack = 0x00FFC0C0;
-
-Label *scoreLabel(QWidget *screen, const QString &name, int left, int top, int width, quint32 fore, Align align)
+ScoreLayout chartScoreLayout()
 {
-    return (new Label(screen, name, twipsRect(left, top, width, 375)))
-        ->look(scoreBack, fore, font::sansSerif, 13.5, true, align);
+    return {.rows = ScoreLayout::Rows::CorrectWrongHelp,
+            .at = QPoint(7200, 0),
+            .titleWidth = 1575,
+            .titleAlign = Align::Right,
+            .valueLeft = 8880,
+            .back = 0x00FFC0C0,
+            .correctFore = 0x00008000,
+            .wrongFore = colour::red,
+            .helpFore = 0x00FF0000,
+            .helpName = QStringLiteral("Label1"),
+            .helpText = QStringLiteral("hulp :")};
 }
-} // namespace
 
-ScoreBlock::ScoreBlock(QWidget *screen)
+ScoreBlock::ScoreBlock(QWidget *screen, const ScoreLayout &layout)
+    : m_helpFirst(layout.rows == ScoreLayout::Rows::HelpCorrectWrong)
 {
-    lbljuist2 = scoreLabel(screen, QStringLiteral("lbljuist2"), 7200, 0, 1575, 0x00008000, Align::Right);
-    lbljuist = scoreLabel(screen, QStringLiteral("lbljuist"), 8880, 0, 855, 0x00008000, Align::Centre);
-    lblfout2 = scoreLabel(screen, QStringLiteral("lblfout2"), 7200, 360, 1575, colour::red, Align::Right);
-    lblfout = scoreLabel(screen, QStringLiteral("lblfout"), 8880, 360, 855, colour::red, Align::Centre);
-    Label1 = scoreLabel(screen, QStringLiteral("Label1"), 7200, 720, 1575, 0x00FF0000, Align::Right);
-    lblhelp = scoreLabel(screen, QStringLiteral("lblhelp"), 8880, 720, 855, 0x00FF0000, Align::Centre);
-    lbljuist2->setCaption(QStringLiteral("juist :"));
-    lblfout2->setCaption(QStringLiteral("fout :"));
-    Label1->setCaption(QStringLiteral("hulp :"));
+    // One row: its title and its counter, made in this order.
+    const auto row = [&](int index, const QString &title, const QString &text, const QString &counter,
+                         quint32 fore) {
+        const int top = layout.at.y() + 360 * index;
+        (new Label(screen, title, twipsRect(layout.at.x(), top, layout.titleWidth, 375)))
+            ->look(layout.back, fore, font::sansSerif, 13.5, true, layout.titleAlign)
+            ->setCaption(text);
+        return (new Label(screen, counter, twipsRect(layout.valueLeft, top, 855, 375)))
+            ->look(layout.back, fore, font::sansSerif, 13.5, true, Align::Centre);
+    };
+    const int first = m_helpFirst ? 1 : 0;
+    if (m_helpFirst)
+        lblhelp = row(0, layout.helpName, layout.helpText, QStringLiteral("lblhelp"), layout.helpFore);
+    lbljuist = row(first, QStringLiteral("lbljuist2"), QStringLiteral("juist :"), QStringLiteral("lbljuist"),
+                   layout.correctFore);
+    lblfout = row(first + 1, QStringLiteral("lblfout2"), QStringLiteral("fout :"), QStringLiteral("lblfout"),
+                  layout.wrongFore);
+    if (!m_helpFirst)
+        lblhelp = row(2, layout.helpName, layout.helpText, QStringLiteral("lblhelp"), layout.helpFore);
 }
 
 void ScoreBlock::zero()
 {
+    if (m_helpFirst) {
+        helpCount = 0;
+        show(lblhelp, 0);
+    }
     wrongCount = 0;
     show(lblfout, 0);
     correctCount = 0;
     show(lbljuist, 0);
-    helpCount = 0;
-    show(lblhelp, 0);
+    if (!m_helpFirst) {
+        helpCount = 0;
+        show(lblhelp, 0);
+    }
 }
 
 TopBand::TopBand(QWidget *screen)

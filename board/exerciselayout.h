@@ -6,11 +6,30 @@ namespace getalveld {
 
 // Pieces of the exercise screens' common layout, built once for every screen that has them.
 
-// The score block at the top right: three counters and their labels.
+// Where a screen places its score block, and how the block looks there.
+struct ScoreLayout
+{
+    // The rows from top to bottom; the labels are made in this order.
+    enum class Rows { CorrectWrongHelp, HelpCorrectWrong };
+    Rows rows;
+    QPoint at;        // the first row's title, twips; the rows lie 360 twips apart
+    int titleWidth;   // twips
+    Align titleAlign;
+    int valueLeft;    // the counters, twips
+    quint32 back;
+    quint32 correctFore, wrongFore, helpFore;
+    QString helpName; // the help row's title
+    QString helpText;
+};
+
+// The block at the top right of the hundred chart's screens.
+ScoreLayout chartScoreLayout();
+
+// The score block: three counters, each with its title.
 class ScoreBlock
 {
 public:
-    explicit ScoreBlock(QWidget *screen);
+    explicit ScoreBlock(QWidget *screen, const ScoreLayout &layout = chartScoreLayout());
 
     void addCorrect() { show(lbljuist, ++correctCount); }
     void addWrong() { show(lblfout, ++wrongCount); }
@@ -18,11 +37,13 @@ public:
     // All three back to 0, as when the screen loads and when the pupil stops.
     void zero();
 
-    Label *lbljuist2, *lbljuist, *lblfout2, *lblfout, *Label1, *lblhelp;
+    // The counters; their titles are made beside them and never change.
+    Label *lbljuist, *lblfout, *lblhelp;
     int correctCount = 0, wrongCount = 0, helpCount = 0;
 
 private:
     static void show(Label *label, int value) { label->setCaption(QString::number(value)); }
+    bool m_helpFirst;
 };
 
 // The top band with the icon square and the small chart picture on its left end.

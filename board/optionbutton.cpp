@@ -54,7 +54,8 @@ bool isNumber(const QString &text)
 
 } // namespace
 
-OptionButton::OptionButton(QWidget *parent, const QString &name, const QRect &geometry) : QAbstractButton(parent)
+OptionButton::OptionButton(QWidget *parent, const QString &name, const QRect &geometry)
+    : QAbstractButton(parent), Look(0x00C0C0C0)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -64,29 +65,12 @@ OptionButton::OptionButton(QWidget *parent, const QString &name, const QRect &ge
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void OptionButton::setCaption(const QString &caption)
+void OptionButton::lookChanged(LookPart part)
 {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    setText(displayText(caption));
-    m_textPrepared = false;
-    update();
-}
-
-void OptionButton::setBackColor(quint32 colour)
-{
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    update();
-}
-
-void OptionButton::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
+    if (part == LookPart::Caption) {
+        setText(displayText(caption()));
+        m_textPrepared = false;
+    }
     update();
 }
 
@@ -128,7 +112,7 @@ void OptionButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, bgr(m_back));
+    p.fillRect(r, bgr(backColor()));
 
     // Raised while off; pressed in, with a dark edge, while on or held down. The edges are
     // filled strips: on the raster engine far cheaper than drawn lines.
@@ -147,12 +131,12 @@ void OptionButton::paintEvent(QPaintEvent *)
         p.fillRect(w - 4, 2, 2, h - 4, dark);
     }
 
-    if (!m_caption.isEmpty()) {
+    if (!caption().isEmpty()) {
         if (!m_textPrepared)
             prepareText();
         const qreal shift = in ? 1 : 0;
         const QPointF topLeft((w - m_textSize.width()) / 2 + shift, (h - m_textSize.height()) / 2 + shift);
-        p.setPen(bgr(m_fore));
+        p.setPen(bgr(foreColor()));
         if (m_digits.isEmpty())
             p.drawStaticText(topLeft, m_text);
         else

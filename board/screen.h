@@ -1,18 +1,18 @@
 #pragma once
 
+#include "board/scaledwindow.h"
+
 #include <QHash>
 #include <QMargins>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 namespace getalveld {
 
 // A screen: one top-level window with its own controls, handlers and private state.
 // It exists at most once, is created on first show and then only hidden and shown again.
-class Screen : public QWidget
+class Screen : public QWidget, public ScaledWindow
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
@@ -21,8 +21,9 @@ class Screen : public QWidget
 public:
     enum class Border { Sizeable, FixedDialog };
 
-    Screen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
-           quint32 back, Border border = Border::Sizeable);
+    // The screen's name is the one the registry knows it by (forms.h).
+    Screen(const QString &caption, int clientWidthTwips, int clientHeightTwips, quint32 back,
+           Border border = Border::Sizeable);
     ~Screen() override;
 
     QString caption() const { return windowTitle(); }
@@ -47,6 +48,7 @@ public:
     // and every screen shown later takes it (or the largest scale that fits the display).
     // F11 makes the screen fill the display, and every screen after it, until F11 again.
     qreal scale() const { return m_scale; }
+    qreal windowScale() const override { return m_scale; }
     static qreal programScale();
     // A new start of the program begins at scale 1, in a window.
     static void resetProgramScale();
@@ -57,14 +59,16 @@ public:
     // its corner and sized to it, frame included, for the rest of the run.
     static bool fullScreenRefused();
     static void setFullScreenRefused(bool refused);
-    // The scale of the screen a control lies on; 1 for a control outside any screen.
-    static qreal scaleOf(const QWidget *control);
     // Moves a control at run time to its designed place (pixels at scale 1), scaled.
     static void placeControl(QWidget *control, const QRect &designed);
     // Moves a control to a place measured on the screen as it is now, at its scale.
     static void placeControlAsShown(QWidget *control, const QRect &shown);
     // Gives a control its designed font, scaled; a font it already has costs nothing.
     static void setControlFont(QWidget *control, const QFont &designed);
+
+signals:
+    // The screen became the active window.
+    void activated();
 
 protected:
     bool event(QEvent *event) override;
@@ -74,6 +78,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The program's scale and whether its screens fill the display; the scale to return to
+    // when they stop filling it.
+    struct ProgramScale
+    {
+        qreal scale = 1.0;
+        bool filling = false;
+        qreal beforeFilling = 1.0;
+        bool fullScreenRefused = false;
+    };
+    static ProgramScale &programScaling();
     QMargins outerMargins() const;
     void writeTitle();
     qreal fittingScale(bool wholeDisplay) const;
@@ -112,42 +126,5 @@ public:
     // Shows the choice board, then hides this screen: what a stop button does.
     void returnToBoard();
 };
-
-// The program's collection of screens: it knows every screen by name, creates one on its
-// first Show and runs Form_Load once and Form_Activate on every activation.
-class Forms
-{
-public:
-    using Factory = std::function<Screen *()>;
-
-    void registerScreen(const QString &name, Factory factory);
-    bool isRegistered(const QString &name) const { return m_factories.contains(name); }
-    QStringList registeredNames() const { return m_factories.keys(); }
-
-    Screen *show(const QString &name);
-    void hide(const QString &name);
-    void unload(const QString &name);
-    Screen *loaded(const QString &name) const;
-    QList<Screen *> loadedScreens() const;
-
-    // The main frame is not a screen of the registry, but its Enabled flag is shared state.
-    void setMainFrame(QWidget *frame) { m_mainFrame = frame; }
-    QWidget *mainFrame() const { return m_mainFrame; }
-    void setMainFrameEnabled(bool enabled);
-
-    // Called when a window of the program becomes active: a screen that becomes active
-    // after another window of the program runs Form_Activate again.
-    void windowActivated(QWidget *window);
-
-    void clear();
-
-private:
-    QHash<QString, Factory> m_factories;
-    QHash<QString, QPointer<Screen>> m_loaded;
-    QPointer<QWidget> m_mainFrame;
-    QPointer<QWidget> m_lastActive;
-};
-
-Forms &forms();
 
 } // namespace getalveld

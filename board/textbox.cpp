@@ -7,13 +7,12 @@
 
 namespace getalveld {
 
-TextBox::TextBox(QWidget *parent, const QString &name, const QRect &geometry) : QLineEdit(parent)
+TextBox::TextBox(QWidget *parent, const QString &name, const QRect &geometry) : QLineEdit(parent), Colours(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
     setAlignment(Qt::AlignCenter);
-    setRoleColour(this, QPalette::Base, m_back);
-    setRoleColour(this, QPalette::Text, m_fore);
+    setPaletteColours(this, *this, QPalette::Base, QPalette::Text);
 }
 
 TextBox *TextBox::look(quint32 back, const QString &family, qreal points, bool bold)
@@ -23,34 +22,22 @@ TextBox *TextBox::look(quint32 back, const QString &family, qreal points, bool b
     return this;
 }
 
-void TextBox::setBackColor(quint32 colour)
+void TextBox::lookChanged(LookPart part)
 {
-    if (colour == m_back)
-        return;
-    m_back = colour;
-    setRoleColour(this, QPalette::Base, colour);
-    noteColourNews(this); // a result box's colour is its verdict
-}
-
-void TextBox::setForeColor(quint32 colour)
-{
-    if (colour == m_fore)
-        return;
-    m_fore = colour;
-    setRoleColour(this, QPalette::Text, colour);
+    setPaletteColours(this, *this, QPalette::Base, QPalette::Text);
+    if (part == LookPart::BackColor)
+        noteColourNews(this); // a result box's colour is its verdict
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
     QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_click.release(this, event);
     QLineEdit::mouseReleaseEvent(event);
     if (click)
         emit clicked();

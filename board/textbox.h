@@ -1,5 +1,8 @@
 #pragma once
 
+#include "board/look.h"
+#include "board/clicks.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -8,7 +11,7 @@ namespace getalveld {
 // A text box: one line of text the pupil types, with its background and text colour as
 // 0x00BBGGRR and a click event. A disabled text box keeps its colours, so the number in it
 // stays as readable as before.
-class TextBox : public QLineEdit
+class TextBox : public QLineEdit, public Colours
 {
     Q_OBJECT
     Q_PROPERTY(QString caption READ text WRITE setText)
@@ -21,23 +24,18 @@ public:
     // Chained set-up: background, font, text centred.
     TextBox *look(quint32 back, const QString &family, qreal points, bool bold = false);
 
-    quint32 backColor() const { return m_back; }
-    void setBackColor(quint32 colour);
-    quint32 foreColor() const { return m_fore; }
-    void setForeColor(quint32 colour);
 
 signals:
     // A press and release of the left button inside the box.
     void clicked();
 
 protected:
+    void lookChanged(LookPart part) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    quint32 m_back = 0x00FFFFFF;
-    quint32 m_fore = 0x00000000;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace getalveld

@@ -57,7 +57,7 @@ ChartSumVariant minVariant()
 }
 
 ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
-    : Screen(QString(), variant.caption, screenWidthTwips, screenHeightTwips, colour::exerciseBack),
+    : Screen(variant.caption, screenWidthTwips, screenHeightTwips, colour::exerciseBack),
       m_variant(variant), top(this),
       board(this, variant.frameLeft, ChartInput::Closed), bottom(this, 975, 0x000076EC, variant.logoTop)
 {

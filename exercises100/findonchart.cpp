@@ -55,7 +55,7 @@ FindOnChartVariant findWordsVariant()
 }
 
 FindOnChart::FindOnChart(const FindOnChartVariant &variant)
-    : Screen(QString(), QStringLiteral("Zoek op het tabulon"), screenWidthTwips, screenHeightTwips,
+    : Screen(QStringLiteral("Zoek op het tabulon"), screenWidthTwips, screenHeightTwips,
              colour::exerciseBack),
       m_variant(variant), top(this),
       bottom(this, 1215, 0x008A8A00, 7320), score(this), board(this, 4320, ChartInput::Open)

@@ -69,7 +69,7 @@ QString numberFacts(int number)
 }
 
 frmtabulon::frmtabulon()
-    : Screen(QString(), QStringLiteral("Zoeken op het tabulon"), screenWidthTwips, screenHeightTwips, 0x00BFD0C1)
+    : Screen(QStringLiteral("Zoeken op het tabulon"), screenWidthTwips, screenHeightTwips, 0x00BFD0C1)
 {
     // Created back to front: what comes later lies in front.
     Shape2 = new Shape(this, QStringLiteral("Shape2"), twipsRect(240, 1200, 6615, 5655), 0x00800000);

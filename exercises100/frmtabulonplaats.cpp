@@ -57,7 +57,7 @@ int flagsForRightCount(int rightCount)
 }
 
 frmtabulonplaats::frmtabulonplaats()
-    : Screen(QString(), QStringLiteral("Plaats het cijfer op het tabulon"), screenWidthTwips, screenHeightTwips,
+    : Screen(QStringLiteral("Plaats het cijfer op het tabulon"), screenWidthTwips, screenHeightTwips,
              screenBack),
       board(this, 4920, ChartInput::Open, ChartPlacement{.top = 480})
 {

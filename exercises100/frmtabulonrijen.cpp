@@ -101,7 +101,7 @@ QString fillInTaskText(int givenNumber)
 }
 
 Frmtabulonrijen::Frmtabulonrijen()
-    : Screen(QString(), QStringLiteral("Vul in op het tabulon"), 10890, screenHeightTwips, back)
+    : Screen(QStringLiteral("Vul in op het tabulon"), 10890, screenHeightTwips, back)
 {
     // Created back to front: what comes later lies in front.
     Shape1 = new Shape(this, QStringLiteral("Shape1"), twipsRect(1680, 2160, 6735, 3135), 0x00808080,

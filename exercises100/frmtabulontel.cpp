@@ -30,7 +30,7 @@ QString countingStepBack(int target, int number)
 }
 
 frmtabulontel::frmtabulontel()
-    : Screen(QString(), QStringLiteral("Tellen op een tabulon"), screenWidthTwips, screenHeightTwips,
+    : Screen(QStringLiteral("Tellen op een tabulon"), screenWidthTwips, screenHeightTwips,
              colour::exerciseBack),
       top(this), board(this, 5760, ChartInput::Closed), bottom(this, 975, 0x000076EC, 7320)
 {

@@ -104,7 +104,7 @@ int picturesHiddenFor(int rightCount)
 }
 
 frmtabulontellen::frmtabulontellen()
-    : Screen(QString(), QStringLiteral("Tabulon : bewerkingen + en - "), screenWidthTwips, screenHeightTwips,
+    : Screen(QStringLiteral("Tabulon : bewerkingen + en - "), screenWidthTwips, screenHeightTwips,
              screenBack),
       board(this, 240, ChartInput::Closed,
             ChartPlacement{.frameName = QStringLiteral("Frame1"),

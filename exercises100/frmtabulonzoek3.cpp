@@ -46,7 +46,7 @@ QString moveSentence(int from, int to, int size)
 }
 
 frmtabulonzoek3::frmtabulonzoek3()
-    : Screen(QString(), QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
+    : Screen(QStringLiteral("Bewegingen en bewerkingen op het tabulon"), screenWidthTwips,
              screenHeightTwips, colour::exerciseBack),
       top(this), board(this, 4320, ChartInput::Open)
 {

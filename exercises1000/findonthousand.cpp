@@ -69,16 +69,17 @@ FindOnThousand::FindOnThousand(const FindOnThousandVariant &variant)
     cmdhulp->setToolTip(QStringLiteral("help me!"));
     cmdhulp->hide();
 
-    const int x = variant.countAt.x(), y = variant.countAt.y(), v = variant.valueLeft;
-    Label10 = makeCountLabel(QStringLiteral("Label10"), QRect(x, y, 735, 375), colour::white, Align::Left);
-    lblhelp = makeCountLabel(QStringLiteral("lblhelp"), QRect(v, y, 855, 375), colour::white, Align::Centre);
-    lbljuist2 = makeCountLabel(QStringLiteral("lbljuist2"), QRect(x, y + 360, 735, 375), 0x0080FF80, Align::Left);
-    lbljuist = makeCountLabel(QStringLiteral("lbljuist"), QRect(v, y + 360, 855, 375), 0x0080FF80, Align::Centre);
-    lblfout2 = makeCountLabel(QStringLiteral("lblfout2"), QRect(x, y + 720, 735, 375), colour::red, Align::Left);
-    lblfout = makeCountLabel(QStringLiteral("lblfout"), QRect(v, y + 720, 855, 375), colour::red, Align::Centre);
-    Label10->setCaption(QStringLiteral("hulp: "));
-    lbljuist2->setCaption(QStringLiteral("juist :"));
-    lblfout2->setCaption(QStringLiteral("fout :"));
+    score.emplace(this, ScoreLayout{.rows = ScoreLayout::Rows::HelpCorrectWrong,
+                                    .at = variant.countAt,
+                                    .titleWidth = 735,
+                                    .titleAlign = Align::Left,
+                                    .valueLeft = variant.valueLeft,
+                                    .back = colour::helpPanel,
+                                    .correctFore = 0x0080FF80,
+                                    .wrongFore = colour::red,
+                                    .helpFore = colour::white,
+                                    .helpName = QStringLiteral("Label10"),
+                                    .helpText = QStringLiteral("hulp: ")});
 
     connect(&board, &ThousandField::pictureClicked, this, &FindOnThousand::imgveld_Click);
     connect(&board, &ThousandField::cellClicked, this, &FindOnThousand::lbltabulon_Click);
@@ -144,21 +145,11 @@ void FindOnThousand::hideHundredFrames()
     lblveld->hide();
 }
 
-void FindOnThousand::zeroCounts()
-{
-    helpCount = 0;
-    wrongCount = 0;
-    correctCount = 0;
-    lblhelp->setCaption(QStringLiteral("0"));
-    lblfout->setCaption(QStringLiteral("0"));
-    lbljuist->setCaption(QStringLiteral("0"));
-}
-
 void FindOnThousand::Form_Load()
 {
     hideHundredFrames();
     centre();
-    zeroCounts();
+    score->zero();
     board.enableHundredFrames();
 }
 
@@ -204,7 +195,7 @@ void FindOnThousand::cmdhulp_Click()
     board.markHundred(hundredIndex + 1);
     cmdhulp->hide();
     lblhulp->hide();
-    lblhelp->setCaption(QString::number(++helpCount));
+    score->addHelp();
 }
 
 void FindOnThousand::lbltabulon_Click(int index)
@@ -227,13 +218,13 @@ void FindOnThousand::lbltabulon_Click(int index)
         board.cell(targetNumber)->setBackColor(colour::marked);
         showVerdict(true);
         showReward();
-        lbljuist->setCaption(QString::number(++correctCount));
+        score->addCorrect();
         taskOpen = false;
         taskSolved = true;
         board.disableHundredFrames();
     } else {
         showVerdict(false);
-        lblfout->setCaption(QString::number(++wrongCount));
+        score->addWrong();
     }
     cmdstart->show();
     cmdstop->show();
@@ -251,7 +242,7 @@ void FindOnThousand::cmdstop_Click()
     hideRewards();
     lblstart->setForeColor(colour::black);
     lblstart->setBackColor(colour::paleYellow);
-    zeroCounts();
+    score->zero();
     taskOpen = false;
     if (!taskSolved)
         board.enableHundredFrames();

@@ -2,6 +2,8 @@
 
 #include "exercises1000/thousandscreen.h"
 
+#include <optional>
+
 namespace getalveld {
 
 // A number to find on the thousand field: its place in its hundred (1 to 100) and the whole
@@ -68,14 +70,13 @@ private:
     Label *lblstart = nullptr;
     Label *lblveld;
     CommandButton *cmdhulp;
-    Label *Label10, *lblhelp, *lbljuist2, *lbljuist, *lblfout2, *lblfout;
+    // Made after the panel's own labels, in the order the screen always had.
+    std::optional<ScoreBlock> score;
 
     int numberInHundred = 0;
     int hundredIndex = 0;
     int targetNumber = 0;
     int clickedNumber = 0;
-    int correctCount = 0, wrongCount = 0, helpCount = 0;
-    void zeroCounts();
     // A task is open from its start until it is answered right or the pupil stops; cells
     // clicked while none is open are not judged. A task answered right keeps its cells
     // closed until the next start, also when the screen becomes active again.

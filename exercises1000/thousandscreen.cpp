@@ -8,7 +8,7 @@
 namespace getalveld {
 
 ThousandScreen::ThousandScreen(const ThousandScreenLayout &layout)
-    : Screen(QString(), layout.caption, 11955, screenHeightTwips, colour::exerciseBack), board(this, layout.field),
+    : Screen(layout.caption, 11955, screenHeightTwips, colour::exerciseBack), board(this, layout.field),
       Shape3(new Shape(this, arrayName(QStringLiteral("Shape3"), 0), twipsRect(120, 1320, 2775, 5655), colour::panel,
                        ShapeKind::RoundedRectangle)),
       lblzoek(makePanelLabel(this, QStringLiteral("lblzoek"), QRect(480, 1800, 1935, 615), 21.75)),

@@ -122,19 +122,21 @@ int ThousandSumScreen::reachedHundred() const
 
 void ThousandSumScreen::Form_Load()
 {
-    hideHundredFrames();
-    centre();
-    if (m_variant.helpCount == HelpCount::FromLoadToStop) {
-        helpCount = 0;
-        showHelpCount();
-    }
+    comeUp(HelpCount::FromLoadToStop);
 }
 
 void ThousandSumScreen::Form_Activate()
 {
+    comeUp(HelpCount::PerActivation);
+}
+
+// The first show and every activation alike hide the hundreds' frames and centre the screen;
+// the help counter starts again at the moment its variant counts from.
+void ThousandSumScreen::comeUp(HelpCount countFrom)
+{
     hideHundredFrames();
     centre();
-    if (m_variant.helpCount == HelpCount::PerActivation) {
+    if (m_variant.helpCount == countFrom) {
         helpCount = 0;
         showHelpCount();
     }

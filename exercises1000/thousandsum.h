@@ -59,6 +59,7 @@ private:
     void lbltabulon_Click(int index);
     void cmdstop_Click();
 
+    void comeUp(HelpCount countFrom);
     void hideHundredFrames() { board.hideHundredFrames(); }
     void resetHighlights() { board.resetHighlights(); }
     void resetTask();

@@ -7,6 +7,7 @@
 #include "board/controls.h"
 #include "board/pictures.h"
 #include "board/random.h"
+#include "board/forms.h"
 #include "board/screen.h"
 
 #include <QApplication>

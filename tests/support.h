@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/random.h"
+#include "board/forms.h"
 #include "board/screen.h"
 
 #include <QString>

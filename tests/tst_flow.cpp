@@ -16,7 +16,7 @@ namespace {
 class Probe : public Screen
 {
 public:
-    explicit Probe(int widthTwips = 3000) : Screen(QStringLiteral("probe"), QStringLiteral("probe"), widthTwips, 3000, 0) {}
+    explicit Probe(int widthTwips = 3000) : Screen(QStringLiteral("probe"), widthTwips, 3000, 0) {}
     void Form_Load() override { ++loads; }
     void Form_Activate() override
     {
