@@ -8,29 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-apt() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
-tools=(dpkg-dev fakeroot lintian appstream desktop-file-utils file man-db xvfb openbox xdotool wmctrl)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    apt update -qq
-    apt install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
-trap cleanup EXIT
-passes=0
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+# shellcheck source=packages.sh
+source scripts/packages.sh
+install_packages dpkg-dev fakeroot lintian appstream desktop-file-utils file man-db xvfb openbox xdotool x11-utils wmctrl
+# The scratch folder, the processes ended at exit, `check`, the display and the window manager.
+# shellcheck source=../tests/desktop/desktop.sh
+source tests/desktop/desktop.sh
 
 build=build/package
 rm -f "$build"/getalveld_*.deb
@@ -78,7 +61,7 @@ icons_ok() {
 check "the icon at every size and as SVG" icons_ok
 
 echo "--- apt-get install"
-apt install -y -qq "$deb" >"$work/install.txt" 2>&1 || { cat "$work/install.txt"; echo "FAIL apt-get install"; exit 1; }
+apt_get install -y -qq "$deb" >"$work/install.txt" 2>&1 || { cat "$work/install.txt"; echo "FAIL apt-get install"; exit 1; }
 check "installed as /usr/bin/getalveld" [ "$(command -v getalveld)" == /usr/bin/getalveld ]
 # --help and --version must answer before a window exists, so without any display.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C)
@@ -89,15 +72,10 @@ check "a wrong option is an error" eval '! "${no_display[@]}" getalveld --no-suc
 
 echo "--- the installed program on a headless display"
 # Xvfb keeps its screen in a file (-fbdir, XWD format): the program's pixels can be read there.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -fbdir "$work" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 20 -u "$fd" display || { echo "FAIL Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$display"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-for _ in $(seq 200); do wm_running && break; sleep 0.1; done
+display_size=1024x768
+xvfb_options=(-fbdir "$work")
+start_display
+start_openbox
 # The main frame's background, 0x008AE2EA, lies in memory as the bytes 8A E2 EA.
 painted() { [ "$(LC_ALL=C grep -obUaP '\x8A\xE2\xEA' "$work/Xvfb_screen0" | head -n 5000 | wc -l)" -ge 5000 ]; }
 check "the empty display does not show the program's colour" eval '! painted'
@@ -116,7 +94,7 @@ wait "$program" && status=0 || status=$?
 check "the program ends with status 0" [ "$status" -eq 0 ]
 
 echo "--- apt-get remove"
-apt purge -y -qq getalveld >"$work/remove.txt" 2>&1 || cat "$work/remove.txt"
+apt_get purge -y -qq getalveld >"$work/remove.txt" 2>&1 || cat "$work/remove.txt"
 check "removed again" [ ! -e /usr/bin/getalveld ]
 
 [ "$failures" -eq 0 ] || { echo "--- program output"; cat "$work/program.log"; }

@@ -12,14 +12,6 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(at-spi2-core python3-pyatspi)
     packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng bsdutils procps)
 fi
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# shellcheck source=packages.sh
+source "$(dirname "$0")/packages.sh"
+install_packages "${packages[@]}"

@@ -13,19 +13,10 @@ cd "$(dirname "$0")/.."
 tree=$(pwd)
 jobs=$(nproc)
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-packages=(cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev xz-utils zip)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# shellcheck source=packages.sh
+source scripts/packages.sh
+install_packages cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev xz-utils zip
 
 mingw=x86_64-w64-mingw32
 # The Windows Qt must be the same version as the build machine's tools (moc, rcc, uic).

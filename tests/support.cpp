@@ -161,4 +161,17 @@ QStringList visibleScreens()
     return names;
 }
 
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
+QString square(int n) { return QStringLiteral("ShpHkies(%1)").arg(n); }
+QString picture(int n) { return n == 10 ? QStringLiteral("imveld10") : QStringLiteral("imgveld%1").arg(n); }
+
 } // namespace getalveld::test

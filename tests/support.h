@@ -4,6 +4,7 @@
 #include "board/forms.h"
 #include "board/screen.h"
 
+#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -20,6 +21,19 @@ struct Program
     QWidget *frame = nullptr;
     ScriptedRandom *random = nullptr;
     int processEnds = 0;
+};
+
+// A test whose every test function meets the whole program, started afresh and stopped after.
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    Program program;
+
+private slots:
+    void init() { program.start(); }
+    void cleanup() { program.stop(); }
 };
 
 // Queue r values for the next draws.
@@ -48,8 +62,30 @@ bool chooseMenu(QWidget *frame, const QString &action);
 // From the start screen through the choice board to an exercise, as a pupil gets there;
 // null when a button on the way could not be clicked.
 Screen *openExercise(const QString &button, const QString &name);
+// An exercise by its button on the choice board and its screen's name.
+struct Exercise
+{
+    const char *button;
+    const char *screen;
+};
+inline Screen *openExercise(const Exercise &exercise) { return openExercise(exercise.button, exercise.screen); }
 
 // The names of the screens other than the main frame that are visible now.
 QStringList visibleScreens();
+
+// Deliver what the window system and the program posted (activation, repaints, deletions)
+// as the event loop does between two inputs.
+void settle();
+
+// Control names of the charts: cell i of the hundred chart or of the open hundred of the
+// thousand field, and the thousand field's square n of the hundreds (1 to 10) with its picture.
+QString cell(int i);
+QString square(int n);
+QString picture(int n);
+
+// Colours as the pupil sees them (0x00BBGGRR).
+constexpr quint32 red = 0x000000FF;
+constexpr quint32 yellow = 0x0070E8EB;
+constexpr quint32 normalSquare = 0x00C28585; // a square of the hundreds, unmarked
 
 } // namespace getalveld::test

@@ -8,25 +8,16 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
 QString reward(int k) { return QStringLiteral("imgok(%1)").arg(k); }
 
-struct Twin
-{
-    const char *button;
-    const char *screen;
-};
-const Twin plus{"cmdtabulonplus", "frmtabulonplus"};
-const Twin minus{"cmdveldmin", "frmtabulonmin"};
+const Exercise plus{"cmdtabulonplus", "frmtabulonplus"};
+const Exercise minus{"cmdveldmin", "frmtabulonmin"};
 } // namespace
 
-class ChartSum : public QObject
+class ChartSum : public ProgramTest
 {
     Q_OBJECT
 
-    Program program;
-
-    Screen *open(const Twin &twin) { return openExercise(twin.button, twin.screen); }
     // Draws for start + other: tens of the start, tens of the other, units of the start, units of the other.
     static std::vector<double> plusDraws(int start, int addend)
     {
@@ -45,9 +36,6 @@ class ChartSum : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void bothHelpStepsAndTheAnswer_data()
     {
         QTest::addColumn<bool>("isPlus");
@@ -91,7 +79,7 @@ private slots:
         QFETCH(QString, unitsStep);
         QFETCH(QString, equation);
 
-        Screen *s = open(isPlus ? plus : minus);
+        Screen *s = openExercise(isPlus ? plus : minus);
         QVERIFY(s);
         QVERIFY(!control(s, "frame100")->isEnabled()); // no clicks before the first start
         script(isPlus ? plusDraws(start, other) : minusDraws(start, other));
@@ -148,7 +136,7 @@ private slots:
         QFETCH(int, drawnTens);
         QFETCH(int, subTens);
         QFETCH(QString, task);
-        Screen *s = open(minus);
+        Screen *s = openExercise(minus);
         QVERIFY(s);
         script({rFor(drawnTens, 9), rFor(subTens, 4), rFor(5, 9), rFor(2, 4)});
         QVERIFY(click(s, "cmdstart"));
@@ -159,7 +147,7 @@ private slots:
     // The task stays open: every click is judged again against the same answer.
     void judgingGoesOn()
     {
-        Screen *s = open(plus);
+        Screen *s = openExercise(plus);
         QVERIFY(s);
         script(plusDraws(23, 24));
         QVERIFY(click(s, "cmdstart"));
@@ -189,7 +177,7 @@ private slots:
     // Int(r * 9) never reaches 9: the last picture never shows.
     void rewardNineNeverShows()
     {
-        Screen *s = open(minus);
+        Screen *s = openExercise(minus);
         QVERIFY(s);
         script(minusDraws(52, 14));
         QVERIFY(click(s, "cmdstart"));
@@ -201,8 +189,8 @@ private slots:
 
     void stopResetsThenReturns()
     {
-        for (const Twin &twin : {plus, minus}) {
-            Screen *s = open(twin);
+        for (const Exercise &twin : {plus, minus}) {
+            Screen *s = openExercise(twin);
             QVERIFY(s);
             script(twin.screen == plus.screen ? plusDraws(23, 24) : minusDraws(52, 14));
             QVERIFY(click(s, "cmdstart"));
@@ -234,7 +222,7 @@ private slots:
     // that shows its number is still judged against the last task.
     void blankCellAfterReturn()
     {
-        Screen *s = open(plus);
+        Screen *s = openExercise(plus);
         QVERIFY(s);
         script(plusDraws(23, 24));
         QVERIFY(click(s, "cmdstart"));

@@ -14,7 +14,6 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
 
 // Every accessibility event the program sends, as (object name, event type).
 QList<QPair<QString, QAccessible::Event>> heard;

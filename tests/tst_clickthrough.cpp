@@ -154,14 +154,6 @@ protected:
     }
 };
 
-// Deliver what the window system and the program posted (activation, repaints, deletions)
-// as the event loop does between two inputs.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 // A pupil who presses everything: clicks and double-clicks anywhere, buttons held while

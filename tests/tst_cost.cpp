@@ -25,27 +25,14 @@ QImage asItShouldLook(QWidget *window)
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
 } // namespace
 
 // Cheaper ways to do what the screens did before must give the same result.
-class Cost : public QObject
+class Cost : public ProgramTest
 {
     Q_OBJECT
 
-    Program program;
-
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     // A plain rectangle is drawn without antialiasing; it must keep the pixels it had when
     // it was drawn smoothed. Only the two top corners differ: smoothing left them a shade
     // of the fill, now they are plain border like the other two.

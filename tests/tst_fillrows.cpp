@@ -14,7 +14,7 @@ namespace {
 QString invul(int k) { return QStringLiteral("txtinvul(%1)").arg(k); }
 QString rij(int k) { return QStringLiteral("txt100rij(%1)").arg(k); }
 QString text(Screen *s, const QString &name) { return control(s, name)->property("text").toString(); }
-constexpr quint32 yellow = 0x0070E8EB, red = 0x000000FF, white = 0x00FFFFFF;
+constexpr quint32 white = 0x00FFFFFF;
 const int offsets[15] = {-14, -13, -12, -11, -10, -4, -3, -2, -1, 0, 6, 7, 8, 9, 10};
 int shownPictures(Screen *s, const char *array)
 {
@@ -25,11 +25,9 @@ int shownPictures(Screen *s, const char *array)
 }
 } // namespace
 
-class FillRows : public QObject
+class FillRows : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     Screen *startTask(std::vector<double> draws)
     {
@@ -55,9 +53,6 @@ class FillRows : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void givenNumber_data()
     {
         QTest::addColumn<std::vector<double>>("draws");

@@ -10,15 +10,12 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
 const QString crlf = QStringLiteral("\r\n");
 } // namespace
 
-class FindScreens : public QObject
+class FindScreens : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     Screen *openFind() { return openExercise("cmdtabulonzoek", "frmtabulonzoek"); }
     Screen *openRead() { return openExercise("cmdtabulonlees", "frmtabulonzoek2"); }
@@ -44,9 +41,6 @@ class FindScreens : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void neighbourSums_data()
     {
         QTest::addColumn<int>("number");

@@ -35,16 +35,11 @@ void activate(QWidget *window)
 
 } // namespace
 
-class Flow : public QObject
+class Flow : public ProgramTest
 {
     Q_OBJECT
 
-    Program program;
-
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     // The program starts with the main frame and the start screen only; nothing else is made yet.
     void startUp()
     {

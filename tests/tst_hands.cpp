@@ -9,11 +9,9 @@ using namespace getalveld::test;
 
 // What a child's hands do that a tidy click does not: double-clicks, a second button held
 // down, the menu while the program says goodbye.
-class Hands : public QObject
+class Hands : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     static void doubleClick(QWidget *w)
     {
@@ -22,9 +20,6 @@ class Hands : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     // A double-click on a cell is judged once: one wrong answer, not two.
     void doubleClickOnACellIsOneClick()
     {

@@ -18,7 +18,6 @@ namespace {
 enum class How { Typed, Pasted, ContextMenu };
 QString invul(int k) { return QStringLiteral("txtinvul(%1)").arg(k); }
 QString text(Screen *s, const QString &name) { return control(s, name)->property("text").toString(); }
-constexpr quint32 yellow = 0x0070E8EB, red = 0x000000FF;
 
 // What a pupil's keyboard or paste can put into the box that has the focus: a key per
 // character (a character beyond the first plane comes as one key with both halves), or a
@@ -52,11 +51,9 @@ void enter(QLineEdit *box, const QString &input, How how)
 }
 } // namespace
 
-class Hardening : public QObject
+class Hardening : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     Screen *fillInTask()
     {
@@ -66,9 +63,6 @@ class Hardening : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void leavingTheBoard_data()
     {
         QTest::addColumn<QString>("button");

@@ -9,14 +9,9 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i)
-{
-    return QStringLiteral("lbltabulon(%1)").arg(i);
-}
 const char *const starts[] = {"cmdstart", "cmdstart2", "cmdstart3", "cmdstart4"};
 constexpr quint32 slate = 0x008B8B8B;
 constexpr quint32 lightGrey = 0x00E0E0E0;
-constexpr quint32 red = 0x000000FF;
 
 std::vector<double> lessDraws(int first, int second)
 {
@@ -37,11 +32,9 @@ int resultFor(int kind)
 }
 } // namespace
 
-class MoreLessScreen : public QObject
+class MoreLessScreen : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     static Screen *open() { return openExercise("cmdtabulontellen", "frmtabulontellen"); }
     // The visible buttons of the three stacks, front to back, and cmdstop.
@@ -84,9 +77,6 @@ class MoreLessScreen : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void draws_data()
     {
         QTest::addColumn<bool>("less");

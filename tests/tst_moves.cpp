@@ -11,7 +11,6 @@ using namespace getalveld::test;
 
 namespace {
 constexpr quint32 marks[] = {0x00336600, 0x0000FFFF, 0x00FFFFFF}; // start, middle, end
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
 QString verdict(int end, int difference)
 {
     return QStringLiteral("\r\n uitkomst = %1\r\n verschil = %2").arg(end).arg(difference);
@@ -32,11 +31,10 @@ struct PaintWatch : QObject
 };
 } // namespace
 
-class Moves : public QObject
+class Moves : public ProgramTest
 {
     Q_OBJECT
 
-    Program program;
     Screen *s = nullptr;
 
     // Draws in the screen's order: start units, start tens, end tens, end units; nothing is drawn again.
@@ -65,9 +63,6 @@ class Moves : public QObject
     QString pointAt(int i) { return moveOver(control(s, cell(i))) ? caption(s, "lbljuist") : "?"; }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void moveInEachDirection_data()
     {
         QTest::addColumn<QList<int>>("move"); // the four draws; start, middle, end, difference

@@ -39,11 +39,9 @@ bool covered(Screen *s)
 }
 } // namespace
 
-class OptionGrid : public QObject
+class OptionGrid : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     Screen *startTask(int target)
     {
@@ -62,9 +60,6 @@ class OptionGrid : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     // Fourteen lines with their blanks and no break after the last, computed past the edges.
     void facts()
     {

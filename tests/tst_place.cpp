@@ -10,10 +10,6 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i)
-{
-    return QStringLiteral("lbltabulon(%1)").arg(i);
-}
 constexpr quint32 neutral = 0x00AA9F40;
 constexpr quint32 rightCell = 0x0000A800;
 
@@ -56,11 +52,9 @@ public:
 };
 } // namespace
 
-class PlaceScreen : public QObject
+class PlaceScreen : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     static Screen *open() { return openExercise("cmdtabulonplaats", "frmtabulonplaats"); }
     static bool nextTask(Screen *s, int target)
@@ -106,9 +100,6 @@ class PlaceScreen : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void wholeSeries_data()
     {
         QTest::addColumn<int>("rightAnswers");

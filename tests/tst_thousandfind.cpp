@@ -8,30 +8,26 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
-QString square(int n) { return QStringLiteral("ShpHkies(%1)").arg(n); }
-QString picture(int n) { return n == 10 ? QStringLiteral("imveld10") : QStringLiteral("imgveld%1").arg(n); }
 QString frame(int n) { return n == 1 ? QStringLiteral("frame100") : QStringLiteral("Frame%1").arg(100 * n); }
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 normalSquare = 0x00C28585;
 
-struct Twin
+struct Twin : Exercise
 {
-    const char *button;
-    const char *screen;
     int firstHundred; // the draw of the hundreds: Int(r * 9 + firstHundred)
 };
-const Twin digits{"cmd1000veld", "frmduizendveld", 0};
-const Twin words{"cmd1000zoek2", "frmduizendveld2", 1};
+const Twin digits{{"cmd1000veld", "frmduizendveld"}, 0};
+const Twin words{{"cmd1000zoek2", "frmduizendveld2"}, 1};
 } // namespace
 
-class ThousandFind : public QObject
+class ThousandFind : public ProgramTest
 {
     Q_OBJECT
 
-    Program program;
-
-    Screen *open(const Twin &twin) { return openExercise(twin.button, twin.screen); }
+    // The twin of the current data row (twins_data).
+    static const Twin &fetchTwin()
+    {
+        QFETCH(bool, isWords);
+        return isWords ? words : digits;
+    }
     static void startTask(Screen *s, const Twin &twin, int target)
     {
         const int hundreds = (target - 1) / 100;
@@ -66,9 +62,6 @@ class ThousandFind : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void twins_data()
     {
         QTest::addColumn<bool>("isWords");
@@ -81,8 +74,7 @@ private slots:
     void boardAsLoaded_data() { twins_data(); }
     void boardAsLoaded()
     {
-        QFETCH(bool, isWords);
-        Screen *s = open(isWords ? words : digits);
+        Screen *s = openExercise(fetchTwin());
         QVERIFY(s);
         QCOMPARE(visibleFrames(s), 0);
         QVERIFY(!shown(s, cell(0)));
@@ -138,11 +130,10 @@ private slots:
         QCOMPARE(edges(QStringLiteral("Shape4")), QList<QColor>(2, bgr(colour::helpPanel)));
     }
 
-
     // 347 with help: 247 through picture 3 is wrong, 348 wrong, 347 through picture 4 right.
     void wrongWrongRight()
     {
-        Screen *s = open(digits);
+        Screen *s = openExercise(digits);
         QVERIFY(s);
         startTask(s, digits, 347);
         QCOMPARE(caption(s, "lblstart"), QStringLiteral("347"));
@@ -205,7 +196,7 @@ private slots:
         QFETCH(int, target);
         QFETCH(int, hundred);
         const Twin &twin = isWords ? words : digits;
-        Screen *s = open(twin);
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         startTask(s, twin, target);
         QVERIFY(click(s, "cmdhulp"));
@@ -236,7 +227,7 @@ private slots:
         QFETCH(int, target);
         QFETCH(QString, hundreds);
         QFETCH(QString, rest);
-        Screen *s = open(words);
+        Screen *s = openExercise(words);
         QVERIFY(s);
         startTask(s, words, target);
         QCOMPARE(caption(s, "lblhonderd"), hundreds);
@@ -268,9 +259,8 @@ private slots:
     void clickAfterRightAnswer_data() { twins_data(); }
     void clickAfterRightAnswer()
     {
-        QFETCH(bool, isWords);
-        const Twin &twin = isWords ? words : digits;
-        Screen *s = open(twin);
+        const Twin &twin = fetchTwin();
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         startTask(s, twin, 555);
         QVERIFY(click(s, "imgveld6"));
@@ -296,9 +286,8 @@ private slots:
     void solvedTaskStaysClosed_data() { twins_data(); }
     void solvedTaskStaysClosed()
     {
-        QFETCH(bool, isWords);
-        const Twin &twin = isWords ? words : digits;
-        Screen *s = open(twin);
+        const Twin &twin = fetchTwin();
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         startTask(s, twin, 555);
         QVERIFY(click(s, "imgveld6"));
@@ -331,9 +320,8 @@ private slots:
     void clicksWithoutTask_data() { twins_data(); }
     void clicksWithoutTask()
     {
-        QFETCH(bool, isWords);
-        const Twin &twin = isWords ? words : digits;
-        Screen *s = open(twin);
+        const Twin &twin = fetchTwin();
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         QVERIFY(click(s, "imgveld2"));
         QVERIFY(control(s, "Frame200")->isEnabled());

@@ -8,26 +8,14 @@ using namespace getalveld;
 using namespace getalveld::test;
 
 namespace {
-QString cell(int i) { return QStringLiteral("lbltabulon(%1)").arg(i); }
-QString square(int n) { return QStringLiteral("ShpHkies(%1)").arg(n); }
-QString picture(int n) { return n == 10 ? QStringLiteral("imveld10") : QStringLiteral("imgveld%1").arg(n); }
-constexpr quint32 normalSquare = 0x00C28585;
-constexpr quint32 red = 0x000000FF;
 
-struct Twin
-{
-    const char *button;
-    const char *screen;
-};
-const Twin plus{"cmd1000veldplus", "frmduizendveldplus"};
-const Twin minus{"cmd1000veldmin", "frmduizendveldmin"};
+const Exercise plus{"cmd1000veldplus", "frmduizendveldplus"};
+const Exercise minus{"cmd1000veldmin", "frmduizendveldmin"};
 } // namespace
 
-class ThousandSum : public QObject
+class ThousandSum : public ProgramTest
 {
     Q_OBJECT
-
-    Program program;
 
     // The six draws: start and other digit for the hundreds, the tens, the units.
     static void startTask(Screen *s, bool isPlus, int start, int other)
@@ -47,9 +35,6 @@ class ThousandSum : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
-    void cleanup() { program.stop(); }
-
     void everyHelpStepToTheAnswer_data()
     {
         QTest::addColumn<bool>("isPlus");
@@ -94,7 +79,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QList<int>, cells);
         QFETCH(QList<int>, squares);
-        Screen *s = openExercise((isPlus ? plus : minus).button, (isPlus ? plus : minus).screen);
+        Screen *s = openExercise(isPlus ? plus : minus);
         QVERIFY(s);
         startTask(s, isPlus, start, other);
         QCOMPARE(caption(s, "lblstart"), texts[0]);
@@ -143,7 +128,7 @@ private slots:
     // every caption and puts the squares back.
     void answerWithoutHelpThenStart()
     {
-        Screen *s = openExercise(plus.button, plus.screen);
+        Screen *s = openExercise(plus);
         QVERIFY(s);
         startTask(s, true, 253, 142);
         QVERIFY(click(s, "cmdHweg"));
@@ -173,8 +158,8 @@ private slots:
     void wrongClickOnStartCell()
     {
         QFETCH(bool, isPlus);
-        const Twin &twin = isPlus ? plus : minus;
-        Screen *s = openExercise(twin.button, twin.screen);
+        const Exercise &twin = isPlus ? plus : minus;
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         const int start = isPlus ? 253 : 876;
         startTask(s, isPlus, start, isPlus ? 142 : 432);
@@ -197,7 +182,7 @@ private slots:
     // squares back first.
     void pictureTenFramedOnOpening()
     {
-        Screen *s = openExercise(plus.button, plus.screen);
+        Screen *s = openExercise(plus);
         QVERIFY(s);
         QVERIFY(click(s, "imveld10"));
         QCOMPARE(backColor(s, square(10)), colour::marked);
@@ -214,7 +199,7 @@ private slots:
     // Before the first start every number is judged against a sum of 0: all wrong.
     void clicksBeforeFirstStart()
     {
-        Screen *s = openExercise(plus.button, plus.screen);
+        Screen *s = openExercise(plus);
         QVERIFY(s);
         QVERIFY(click(s, "imgveld1"));
         QVERIFY(click(s, cell(1)));
@@ -235,8 +220,8 @@ private slots:
     {
         QFETCH(bool, isPlus);
         QFETCH(QString, afterActivation);
-        const Twin &twin = isPlus ? plus : minus;
-        Screen *s = openExercise(twin.button, twin.screen);
+        const Exercise &twin = isPlus ? plus : minus;
+        Screen *s = openExercise(twin);
         QVERIFY(s);
         QCOMPARE(caption(s, "lblhelp"), QStringLiteral("0"));
         startTask(s, isPlus, isPlus ? 253 : 876, isPlus ? 142 : 432);
@@ -277,7 +262,7 @@ private slots:
         QFETCH(int, drawn);
         QFETCH(int, other);
         QFETCH(QString, task);
-        Screen *s = openExercise(minus.button, minus.screen);
+        Screen *s = openExercise(minus);
         QVERIFY(s);
         const int reseeds = program.random->reseeds();
         startTask(s, false, drawn, other);

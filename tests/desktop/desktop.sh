@@ -1,32 +1,28 @@
 # Shared by the desktop tests; sourced, never run. Gives a scratch folder `work` and a list
-# `pids` that are cleaned up at exit, `require_tools`, `wait_until`, and an X display of the
-# test's own (`start_display`, which exports DISPLAY) with a window manager (`start_wm NAME`
-# for openbox, xfwm4 or kwin_x11; `start_openbox`). A busy machine may start an X server
-# beside the test at the same moment: a display that does not answer, or a window manager
-# that cannot reach it, is started again on a new display, a bounded number of times.
+# `pids` that are cleaned up at exit, `require_tools`, `wait_until`, `check`, and an X display
+# of the test's own (`start_display`, which exports DISPLAY; `display_size` and `xvfb_options`
+# may be set before) with a window manager (`start_wm NAME` for openbox, xfwm4 or kwin_x11;
+# `start_openbox`). A busy machine may start an X server beside the test at the same moment:
+# a display that does not answer, or a window manager that cannot reach it, is started again
+# on a new display, a bounded number of times.
 
-# A test whose tools are missing is skipped on a developer's machine (CTest reads 77 as
-# skipped) and fails in CI, where setup installs everything.
-missing_tool() { # missing_tool WHAT
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1"
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-require_tools() { # require_tools TOOL... : skips or fails the test at once if one is missing
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || missing_tool "$tool is not installed"
-    done
+# shellcheck source=tools.sh
+source "$(dirname "${BASH_SOURCE[0]}")/tools.sh"
+
+# check DESCRIPTION COMMAND...: runs one check, says ok or FAIL, and counts it.
+passes=0
+failures=0
+check() {
+    if "${@:2}"; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
 
 work=$(mktemp -d)
 pids=()
+xvfb_options=()
+# A process that already ended cannot be killed: no failure, also in a script with set -e.
 cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,9 +35,8 @@ wait_until() {
 }
 
 stop_process() { # stop_process PID: ends a process of the test and waits for it
-    kill "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-    return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }
 
 # The display answers a request (and is still served by our own Xvfb).
@@ -55,7 +50,8 @@ display_answers() {
 try_display() {
     local fd display=""
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${display_size:-1280x1024}x24" -nolisten tcp >>"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd "$fd" -screen 0 "${display_size:-1280x1024}x24" -nolisten tcp "${xvfb_options[@]}" \
+        >>"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     pids+=("$xvfb_pid")
     read -r -t 10 -u "$fd" display

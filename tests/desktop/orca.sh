@@ -7,14 +7,12 @@
 set -uo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${GETALVELD_IN_SESSION:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "FAIL: dbus-run-session is not installed"; exit 1; }
-    exec env GETALVELD_IN_SESSION=1 dbus-run-session -- "$0" "$@"
-fi
+source "$here/tools.sh"
+own_session_bus "$0" "$@"
 
 source "$here/desktop.sh"
 require_tools Xvfb openbox xdotool xprop orca speech-dispatcher script
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "FAIL: at-spi2-core is not installed"; exit 1; }
+[ -x /usr/libexec/at-spi-bus-launcher ] || missing_tool "at-spi2-core is not installed"
 # Orca refuses to start beside another Orca of the same user; this test ends no one else's.
 if pgrep -u "$(id -u)" -x orca >/dev/null; then
     wait_until bash -c '! pgrep -u "$(id -u)" -x orca >/dev/null' \

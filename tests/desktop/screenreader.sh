@@ -5,15 +5,8 @@
 set -uo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${GETALVELD_IN_SESSION:-}" ]; then
-    # A session bus of its own, so that no other program's accessibility is in the way.
-    if ! command -v dbus-run-session >/dev/null; then
-        [ "${CI:-}" = true ] || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
-        echo "FAIL: dbus-run-session is not installed"
-        exit 1
-    fi
-    exec env GETALVELD_IN_SESSION=1 dbus-run-session -- "$0" "$@"
-fi
+source "$here/tools.sh"
+own_session_bus "$0" "$@"
 
 source "$here/desktop.sh"
 require_tools Xvfb /usr/bin/python3

@@ -25,27 +25,13 @@ fi
 [ -f "$setup" ] || { echo "FAIL: no installer $setup (scripts/windows.sh makes it)"; exit 1; }
 setup=$(realpath "$setup")
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-tools=(wine wine64 xvfb openbox xdotool x11-utils imagemagick)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# shellcheck source=../../scripts/packages.sh
+source scripts/packages.sh
+install_packages wine wine64 xvfb openbox xdotool x11-utils imagemagick
 
 # shellcheck source=../desktop/desktop.sh
 source tests/desktop/desktop.sh
 require_tools wine wineserver Xvfb openbox xdotool xprop import convert timeout
-passes=0
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
 fail() { echo "FAIL $1"; echo "passed $passes, failed $((failures + 1))"; exit 1; }
 
 # Polls until the command succeeds, at most the given number of seconds: Wine starts slowly.
