@@ -103,10 +103,38 @@ void Screen::centre()
     m_centrePending = true;
 }
 
+// On Wayland the program draws the title bar and border itself, into the same buffer as
+// the screen: the frame goes with full screen and comes back with the window, and each time
+// the buffer is made anew, blank, at the screen's size plus the frame. Qt then paints the
+// screen but not the opaque controls on it (they had not changed), which stay black. The
+// frame is watched before every paint, and a new one has every control painted again.
+void Screen::repaintIfFrameChanged()
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame == m_paintedWithFrame)
+        return;
+    m_paintedWithFrame = frame;
+    update();
+    for (QWidget *w : findChildren<QWidget *>())
+        if (!w->isWindow())
+            w->update();
+}
+
+bool Screen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Expose))
+        repaintIfFrameChanged();
+    return QWidget::eventFilter(watched, event);
+}
+
 void Screen::bringUp(QWidget *mainFrame)
 {
     if (isHidden()) {
         winId();
+        if (!m_watchingFrame && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            m_watchingFrame = true;
+            windowHandle()->installEventFilter(this);
+        }
         if (mainFrame && mainFrame->windowHandle())
             windowHandle()->setTransientParent(mainFrame->windowHandle());
         if (!m_chainOrdered) {
@@ -159,6 +187,10 @@ void Screen::bringUp(QWidget *mainFrame)
 bool Screen::event(QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::UpdateRequest:
+        if (m_watchingFrame)
+            repaintIfFrameChanged();
+        break;
     case QEvent::WindowActivate:
         emit activated();
         break;

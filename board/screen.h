@@ -72,6 +72,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -97,6 +98,7 @@ private:
     void fill();
     void fillWorkArea();
     void leaveFill();
+    void repaintIfFrameChanged();
     struct Scaling;
     // Made the first time the screen leaves scale 1: the designed geometry and font of each
     // control. A screen that is never scaled carries nothing.
@@ -121,6 +123,9 @@ private:
     QMargins m_filledWith;
     int m_refills = 0;
     int m_unmaximised = 0; // maximised by the window manager and handed back, this show
+    // Where the program draws the frame itself (Wayland), the frame it had at the last paint.
+    QMargins m_paintedWithFrame;
+    bool m_watchingFrame = false;
 
 public:
     // Shows the choice board, then hides this screen: what a stop button does.

@@ -190,10 +190,6 @@ void Screen::layOut()
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // A compositor may confirm a new size only after the layout has followed the request;
-    // the whole window is painted afresh, whatever the layout does below.
-    if (event->size() != event->oldSize())
-        update();
     if (m_recentre && !isFullScreen() && size() == m_designed * m_scale) {
         m_recentre = false;
         centre();

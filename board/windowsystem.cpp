@@ -112,8 +112,10 @@ void Screen::writeTitle()
         static const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
         const auto window = xcb_window_t(winId());
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmName, utf8, 8, 0, nullptr);
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                            nullptr);
+        // The older name holds one blank: a window manager that reads it when the name above
+        // is empty (fluxbox) would otherwise draw a placeholder such as "Unnamed".
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 1,
+                            " ");
         xcb_flush(connection);
     }
 #endif

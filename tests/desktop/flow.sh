@@ -141,6 +141,7 @@ frame=$(timeout 30 xdotool search --sync --name '^ Alle kinderen moeten alle kan
 [ -n "$frame" ] || { echo "FAIL the main frame did not appear"; cat "$work/program.log"; exit 1; }
 check "main frame title keeps its leading blank" [ "$(title "$frame")" == " Alle kinderen moeten alle kansen krijgen." ]
 check "start screen shows an empty title bar" find_shown start ""
+check "start screen's older name is one blank, drawn as nothing" [ "$(xprop -id "$start" WM_NAME)" == 'WM_NAME(STRING) = " "' ]
 # A window manager tells a window's frame once it has framed it; a screen whose frame was
 # not known yet is centred again then.
 check "start screen centred by its outer frame" wait_until centred "$start"
