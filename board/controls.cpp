@@ -55,7 +55,7 @@ void setPaletteColours(QWidget *widget, const Colours &look, QPalette::ColorRole
     setRoleColour(widget, fore, look.foreColor());
 }
 
-Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent), Look(0x00FFFFFF)
+Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : TakesClicks(parent), Look(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -111,28 +111,6 @@ void Label::setVerticallyCentred(bool on)
     applyAlignment();
 }
 
-void Label::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
-
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(this, event))
-        emit clicked();
-}
-
-void Label::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    m_click.doubleClick(event);
-}
-
-void Label::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->position().toPoint());
-    QLabel::mouseMoveEvent(event);
-}
-
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
@@ -144,7 +122,7 @@ void Label::paintEvent(QPaintEvent *event)
 }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QRect &geometry)
-    : QAbstractButton(parent), Look(0x00C0C0C0)
+    : ReportsMoves(parent), Look(0x00C0C0C0)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -169,12 +147,6 @@ void CommandButton::setPictureSize(const QSize &size)
 {
     m_pictureSize = size;
     update();
-}
-
-void CommandButton::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->position().toPoint());
-    QAbstractButton::mouseMoveEvent(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
@@ -299,7 +271,7 @@ void Shape::paintEvent(QPaintEvent *)
 }
 
 Image::Image(QWidget *parent, const QString &name, const QRect &geometry, const QString &picture)
-    : QWidget(parent), m_picture(picture)
+    : TakesClicks(parent), m_picture(picture)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -317,22 +289,6 @@ void Image::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.drawPixmap(rect(), getalveld::picture(m_picture, size(), devicePixelRatioF()));
-}
-
-void Image::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
-
-void Image::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(this, event))
-        emit clicked();
-}
-
-void Image::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    m_click.doubleClick(event);
 }
 
 Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent), Look(0x00C0C0C0)
