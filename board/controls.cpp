@@ -2,6 +2,7 @@
 
 #include "board/announce.h"
 #include "board/geometry.h"
+#include "board/keyboardmark.h"
 #include "board/pictures.h"
 #include "board/reach.h"
 #include "board/scaledwindow.h"
@@ -209,20 +210,8 @@ void CommandButton::paintEvent(QPaintEvent *)
         p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
-        // The chart's keyboard mark: a thick yellow band inside the edge with a dark line
-        // inside it, which a pupil who sees poorly finds on every button colour.
-        const int thick = qMax(3, int(std::lround(3 * scaleOf(this))));
-        const QRect band = r.adjusted(1, 1, -1, -1);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 220, 0));
-        p.drawRect(band.left(), band.top(), band.width(), thick);
-        p.drawRect(band.left(), band.bottom() - thick + 1, band.width(), thick);
-        p.drawRect(band.left(), band.top(), thick, band.height());
-        p.drawRect(band.right() - thick + 1, band.top(), thick, band.height());
-        p.setPen(QColor(0, 0, 0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(band.adjusted(thick, thick, -thick - 1, -thick - 1));
+        // The same mark as the chart's keyboard frame, just inside the button's edge.
+        paintKeyboardMark(p, r.adjusted(1, 1, -1, -1), qMax(3, int(std::lround(3 * scaleOf(this)))));
     }
 }
 
