@@ -28,9 +28,7 @@ inline QColor cellBorder() { return QColor(32, 32, 32); }
 class Label : public TakesClicks<QLabel>, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     Label(QWidget *parent, const QString &name, const QRect &geometry);
@@ -64,9 +62,7 @@ private:
 class CommandButton : public ReportsMoves<QAbstractButton>, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
@@ -147,9 +143,7 @@ private:
 class Frame : public QWidget, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     Frame(QWidget *parent, const QString &name, const QRect &geometry);
