@@ -144,26 +144,40 @@ public:
     }
 };
 
-class CellAccessible : public Pressable
+// A place on a chart that the keyboard frame walks over, a cell or an option button: named
+// by its caption ("leeg" when blank), focused while the frame lies on it.
+class ChartPlaceAccessible : public Pressable
 {
 public:
-    explicit CellAccessible(Cell *cell) : Pressable(cell, QAccessible::Button) {}
-    Cell *cell() const { return static_cast<Cell *>(widget()); }
+    using Pressable::Pressable;
+    virtual const Look &look() const = 0;
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return cell()->caption().isEmpty() ? QStringLiteral("leeg") : spoken(cell()->caption());
-        if (t == QAccessible::Description)
-            return colourWord(cell()->backColor());
+            return look().caption().isEmpty() ? QStringLiteral("leeg") : spoken(look().caption());
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.focusable = true;
-        s.focused = underKeyboardFrame(cell());
+        s.focused = underKeyboardFrame(widget());
         return s;
+    }
+};
+
+class CellAccessible : public ChartPlaceAccessible
+{
+public:
+    explicit CellAccessible(Cell *cell) : ChartPlaceAccessible(cell, QAccessible::Button) {}
+    const Look &look() const override { return *static_cast<Cell *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return colourWord(look().backColor());
+        return ChartPlaceAccessible::text(t);
     }
 };
 
@@ -239,25 +253,18 @@ public:
     }
 };
 
-class OptionAccessible : public Pressable
+class OptionAccessible : public ChartPlaceAccessible
 {
 public:
-    explicit OptionAccessible(OptionButton *option) : Pressable(option, QAccessible::RadioButton) {}
+    explicit OptionAccessible(OptionButton *option) : ChartPlaceAccessible(option, QAccessible::RadioButton) {}
     OptionButton *option() const { return static_cast<OptionButton *>(widget()); }
+    const Look &look() const override { return *option(); }
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return option()->caption().isEmpty() ? QStringLiteral("leeg") : spoken(option()->caption());
-        return QAccessibleWidget::text(t);
-    }
     QAccessible::State state() const override
     {
-        QAccessible::State s = QAccessibleWidget::state();
+        QAccessible::State s = ChartPlaceAccessible::state();
         s.checkable = true;
         s.checked = option()->isChecked();
-        s.focusable = true;
-        s.focused = underKeyboardFrame(option());
         return s;
     }
 };

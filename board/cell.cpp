@@ -4,12 +4,11 @@
 #include "board/geometry.h"
 
 #include <QAccessible>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace getalveld {
 
-Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent), Look(0x00FFFFFF)
+Cell::Cell(QWidget *parent, const QString &name, const QRect &geometry) : TakesClicks(parent), Look(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -38,28 +37,6 @@ void Cell::paintEvent(QPaintEvent *)
     }
     p.setPen(cellBorder());
     p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
-void Cell::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
-
-void Cell::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(this, event))
-        emit clicked();
-}
-
-void Cell::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    m_click.doubleClick(event);
-}
-
-void Cell::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->position().toPoint());
-    QWidget::mouseMoveEvent(event);
 }
 
 } // namespace getalveld

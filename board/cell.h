@@ -8,18 +8,13 @@ namespace getalveld {
 // A chart cell: a light widget that paints its own caption, colours and single-line border.
 // The hundred chart has 101 of them and the thousand field 1001, so a cell keeps no style,
 // palette or text layout of its own; setting a value it already has costs nothing.
-class Cell : public QWidget, public Look
+class Cell : public TakesClicks<QWidget>, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     Cell(QWidget *parent, const QString &name, const QRect &geometry);
-
-    // Pointer movement without a button pressed is reported only where someone listens.
-    void reportMouseMoves() { setMouseTracking(true); }
 
 signals:
     void clicked();
@@ -28,13 +23,8 @@ signals:
 protected:
     void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    ClickTracker m_click;
+    void mouseClicked() override { emit clicked(); }
+    void movedTo(QPoint pos) override { emit mouseMoved(pos); }
 };
 
 } // namespace getalveld

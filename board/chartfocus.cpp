@@ -2,6 +2,7 @@
 
 #include "board/announce.h"
 #include "board/clicks.h"
+#include "board/keyboardmark.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -225,18 +226,7 @@ void ChartFocus::paintEvent(QPaintEvent *)
     if (!hasFocus() || !m_shown || !usable(m_current))
         return;
     QPainter p(this);
-    // A thick yellow frame with a dark edge inside stands out on every cell colour.
-    const int thick = qMax(3, height() / 10);
-    const QRect r = rect();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 220, 0));
-    p.drawRect(r.left(), r.top(), r.width(), thick);
-    p.drawRect(r.left(), r.bottom() - thick + 1, r.width(), thick);
-    p.drawRect(r.left(), r.top(), thick, r.height());
-    p.drawRect(r.right() - thick + 1, r.top(), thick, r.height());
-    p.setPen(QColor(0, 0, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(thick, thick, -thick - 1, -thick - 1));
+    paintKeyboardMark(p, rect(), qMax(3, height() / 10));
 }
 
 } // namespace getalveld

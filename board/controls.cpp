@@ -2,6 +2,7 @@
 
 #include "board/announce.h"
 #include "board/geometry.h"
+#include "board/keyboardmark.h"
 #include "board/pictures.h"
 #include "board/reach.h"
 #include "board/scaledwindow.h"
@@ -55,7 +56,7 @@ void setPaletteColours(QWidget *widget, const Colours &look, QPalette::ColorRole
     setRoleColour(widget, fore, look.foreColor());
 }
 
-Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : QLabel(parent), Look(0x00FFFFFF)
+Label::Label(QWidget *parent, const QString &name, const QRect &geometry) : TakesClicks(parent), Look(0x00FFFFFF)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -111,28 +112,6 @@ void Label::setVerticallyCentred(bool on)
     applyAlignment();
 }
 
-void Label::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
-
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(this, event))
-        emit clicked();
-}
-
-void Label::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    m_click.doubleClick(event);
-}
-
-void Label::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->position().toPoint());
-    QLabel::mouseMoveEvent(event);
-}
-
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
@@ -144,7 +123,7 @@ void Label::paintEvent(QPaintEvent *event)
 }
 
 CommandButton::CommandButton(QWidget *parent, const QString &name, const QRect &geometry)
-    : QAbstractButton(parent), Look(0x00C0C0C0)
+    : ReportsMoves(parent), Look(0x00C0C0C0)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -169,12 +148,6 @@ void CommandButton::setPictureSize(const QSize &size)
 {
     m_pictureSize = size;
     update();
-}
-
-void CommandButton::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->position().toPoint());
-    QAbstractButton::mouseMoveEvent(event);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
@@ -237,20 +210,8 @@ void CommandButton::paintEvent(QPaintEvent *)
         p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
-        // The chart's keyboard mark: a thick yellow band inside the edge with a dark line
-        // inside it, which a pupil who sees poorly finds on every button colour.
-        const int thick = qMax(3, int(std::lround(3 * scaleOf(this))));
-        const QRect band = r.adjusted(1, 1, -1, -1);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 220, 0));
-        p.drawRect(band.left(), band.top(), band.width(), thick);
-        p.drawRect(band.left(), band.bottom() - thick + 1, band.width(), thick);
-        p.drawRect(band.left(), band.top(), thick, band.height());
-        p.drawRect(band.right() - thick + 1, band.top(), thick, band.height());
-        p.setPen(QColor(0, 0, 0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(band.adjusted(thick, thick, -thick - 1, -thick - 1));
+        // The same mark as the chart's keyboard frame, just inside the button's edge.
+        paintKeyboardMark(p, r.adjusted(1, 1, -1, -1), qMax(3, int(std::lround(3 * scaleOf(this)))));
     }
 }
 
@@ -299,7 +260,7 @@ void Shape::paintEvent(QPaintEvent *)
 }
 
 Image::Image(QWidget *parent, const QString &name, const QRect &geometry, const QString &picture)
-    : QWidget(parent), m_picture(picture)
+    : TakesClicks(parent), m_picture(picture)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -317,22 +278,6 @@ void Image::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.drawPixmap(rect(), getalveld::picture(m_picture, size(), devicePixelRatioF()));
-}
-
-void Image::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
-
-void Image::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(this, event))
-        emit clicked();
-}
-
-void Image::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    m_click.doubleClick(event);
 }
 
 Frame::Frame(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent), Look(0x00C0C0C0)

@@ -25,12 +25,10 @@ enum class Align { Left, Centre, Right };
 // The dark single-line border of bordered labels and chart cells.
 inline QColor cellBorder() { return QColor(32, 32, 32); }
 
-class Label : public QLabel, public Look
+class Label : public TakesClicks<QLabel>, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     Label(QWidget *parent, const QString &name, const QRect &geometry);
@@ -42,8 +40,6 @@ public:
     void setBorder(bool on);
     // Cells keep their text in the middle of the box; other labels start at the top.
     void setVerticallyCentred(bool on);
-    // Pointer movement without a button pressed is reported only where someone listens.
-    void reportMouseMoves() { setMouseTracking(true); }
 
 signals:
     void clicked();
@@ -51,10 +47,8 @@ signals:
 
 protected:
     void lookChanged(LookPart part) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseClicked() override { emit clicked(); }
+    void movedTo(QPoint pos) override { emit mouseMoved(pos); }
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -62,16 +56,13 @@ private:
     Align m_align = Align::Centre;
     bool m_vcentre = false;
     bool m_border = false;
-    ClickTracker m_click;
 };
 
 // A command button in graphical style: its background colour, a picture above the caption.
-class CommandButton : public QAbstractButton, public Look
+class CommandButton : public ReportsMoves<QAbstractButton>, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
@@ -82,7 +73,6 @@ public:
     // The picture's size in logical pixels, 32 x 32 like a button face; an empty size fits
     // the picture to the button.
     void setPictureSize(const QSize &size);
-    void reportMouseMoves() { setMouseTracking(true); }
 
     QSize sizeHint() const override { return size(); }
 
@@ -92,7 +82,7 @@ signals:
 protected:
     void lookChanged(LookPart part) override;
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    void movedTo(QPoint pos) override { emit mouseMoved(pos); }
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -127,7 +117,7 @@ private:
 };
 
 // A picture from the catalogue, stretched over its rectangle; it can take clicks.
-class Image : public QWidget
+class Image : public TakesClicks<QWidget>
 {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
@@ -142,13 +132,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseClicked() override { emit clicked(); }
 
 private:
     QString m_picture;
-    ClickTracker m_click;
 };
 
 // A frame with a caption in its border. Its Enabled flag gates every control inside it;
@@ -156,9 +143,7 @@ private:
 class Frame : public QWidget, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     Frame(QWidget *parent, const QString &name, const QRect &geometry);

@@ -2,6 +2,9 @@
 
 #include "board/geometry.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace getalveld {
 
 ScoreLayout chartScoreLayout()
@@ -129,6 +132,14 @@ Image *makeLogo(QWidget *screen, const QString &name, const QRect &geometry)
     auto *logo = new Image(screen, name, geometry, QStringLiteral("logo"));
     logo->setToolTip(makerAddress());
     return logo;
+}
+
+QString praiseFor(int rightCount, int fullMarks)
+{
+    static const char *const steps[] = {"dat is super", "dat is uitstekend", "dat is prima", "dat is goed",
+                                        "dat gaat al aardig", "je moet nog wat oefenen ", "vraag best even hulp "};
+    constexpr int lowest = int(std::size(steps)) - 1;
+    return QString::fromLatin1(steps[std::clamp(fullMarks - rightCount, 0, lowest)]);
 }
 
 QString makerAddress()

@@ -46,6 +46,10 @@ private:
     bool m_helpFirst;
 };
 
+// The praise or advice at the end of a series: "dat is super" for `fullMarks` right answers
+// or more, one step lower for each answer fewer, down to "vraag best even hulp ".
+QString praiseFor(int rightCount, int fullMarks);
+
 // The top band with the icon square and the small chart picture on its left end.
 struct TopBand
 {

@@ -10,8 +10,8 @@ enum class LookPart { Caption, BackColor, ForeColor };
 
 // The colours a control shows, as 0x00BBGGRR: kept here once for every control, with the rule
 // that setting a colour it already has does nothing. The control says, in lookChanged, what
-// follows a change (a repaint, a new palette, a word to a screen reader). Each control still
-// declares its `backColor` and `foreColor` properties itself, where Qt can read them.
+// follows a change (a repaint, a new palette, a word to a screen reader). Qt reads them
+// through the properties each control declares: LOOK_PROPERTIES below where it has a caption.
 class Colours
 {
 public:
@@ -55,3 +55,10 @@ private:
 };
 
 } // namespace getalveld
+
+// The look of a control with a caption as the Qt properties `caption`, `backColor` and
+// `foreColor`, which the tests and outside checks read: written in the class beside Q_OBJECT.
+#define LOOK_PROPERTIES                                                                              \
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)                                        \
+    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)                                  \
+    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)

@@ -16,9 +16,7 @@ namespace getalveld {
 class OptionButton : public QAbstractButton, public Look
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(quint32 backColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(quint32 foreColor READ foreColor WRITE setForeColor)
+    LOOK_PROPERTIES
 
 public:
     OptionButton(QWidget *parent, const QString &name, const QRect &geometry);

@@ -102,11 +102,6 @@ ChartSumScreen::ChartSumScreen(const ChartSumVariant &variant)
     connect(&board, &HundredChart::cellClicked, this, &ChartSumScreen::lbltabulon_Click);
 }
 
-QString ChartSumScreen::signText() const
-{
-    return m_variant.operation == Operation::Plus ? QStringLiteral(" + ") : QStringLiteral(" - ");
-}
-
 void ChartSumScreen::resetBoard()
 {
     board.reset();
@@ -142,10 +137,9 @@ void ChartSumScreen::cmdstart_Click()
     lblhulp->show();
     task = drawChartSumTask(m_variant.operation);
     cmdHweg->show();
-    const QString sign = signText().trimmed();
-    lblstart->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
-                         + QStringLiteral(" = ? "));
-    cmdHweg->setCaption(sign + u' ' + QString::number(10 * task.otherTens));
+    const Operation op = m_variant.operation;
+    lblstart->setCaption(sumText(task.startNumber(), op, task.otherNumber()) + QStringLiteral(" = ? "));
+    cmdHweg->setCaption(jumpText(op, 10 * task.otherTens));
     top.ShpHkies1->setBackColor(colour::marked);
     board.number();
     board.cell(task.startNumber())->setBackColor(colour::marked);
@@ -157,19 +151,16 @@ void ChartSumScreen::cmdHweg_Click()
 {
     board.cell(task.afterTens())->setBackColor(colour::marked);
     cmdHweg->hide();
-    cmdTweg->setCaption(signText().trimmed() + u' ' + QString::number(task.otherUnits));
+    cmdTweg->setCaption(jumpText(m_variant.operation, task.otherUnits));
     cmdTweg->show();
-    lblHweg->setCaption(QStringLiteral("\r\n") + QString::number(task.startNumber()) + signText()
-                        + QString::number(10 * task.otherTens) + QStringLiteral(" = ")
-                        + QString::number(task.afterTens()));
+    lblHweg->setCaption(stepText(task.startNumber(), m_variant.operation, 10 * task.otherTens, task.afterTens()));
 }
 
 void ChartSumScreen::cmdTweg_Click()
 {
     board.cell(task.result())->setBackColor(colour::marked);
     cmdTweg->hide();
-    lblTweg->setCaption(QStringLiteral("\r\n") + QString::number(task.afterTens()) + signText()
-                        + QString::number(task.otherUnits) + QStringLiteral(" = ") + QString::number(task.result()));
+    lblTweg->setCaption(stepText(task.afterTens(), m_variant.operation, task.otherUnits, task.result()));
 }
 
 void ChartSumScreen::lbltabulon_Click(int index)
@@ -185,7 +176,7 @@ void ChartSumScreen::lbltabulon_Click(int index)
         lblstart->setBackColor(rightGreen);
         lblstart->setForeColor(colour::black);
         lbljuist->show();
-        lbljuist->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+        lbljuist->setCaption(sumText(task.startNumber(), m_variant.operation, task.otherNumber())
                              + QStringLiteral(" = ") + QString::number(task.result()));
         lblhulp->hide();
         cmdHweg->hide();

@@ -61,7 +61,6 @@ private:
     void cmdstop_Click();
     void resetBoard();
     void showReward();
-    QString signText() const;
 
     const ChartSumVariant m_variant;
     TopBand top;

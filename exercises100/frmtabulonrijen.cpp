@@ -77,22 +77,7 @@ bool readsAsNumber(const QString &text)
 
 QString rewardTextFor(int rightCount)
 {
-    if (rightCount >= 15)
-        return QStringLiteral("dat is super");
-    switch (rightCount) {
-    case 14:
-        return QStringLiteral("dat is uitstekend");
-    case 13:
-        return QStringLiteral("dat is prima");
-    case 12:
-        return QStringLiteral("dat is goed");
-    case 11:
-        return QStringLiteral("dat gaat al aardig");
-    case 10:
-        return QStringLiteral("je moet nog wat oefenen ");
-    default:
-        return QStringLiteral("vraag best even hulp ");
-    }
+    return praiseFor(rightCount, 15);
 }
 
 QString fillInTaskText(int givenNumber)

@@ -75,22 +75,7 @@ QString differenceText(const QString &answer, int difference)
 
 QString seriesMessage(int rightCount)
 {
-    if (rightCount >= 10)
-        return QStringLiteral("dat is super");
-    switch (rightCount) {
-    case 9:
-        return QStringLiteral("dat is uitstekend");
-    case 8:
-        return QStringLiteral("dat is prima");
-    case 7:
-        return QStringLiteral("dat is goed");
-    case 6:
-        return QStringLiteral("dat gaat al aardig");
-    case 5:
-        return QStringLiteral("je moet nog wat oefenen ");
-    default:
-        return QStringLiteral("vraag best even hulp ");
-    }
+    return praiseFor(rightCount, 10);
 }
 
 int picturesShownFor(int rightCount)

@@ -20,20 +20,15 @@ public:
     }
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override { m_click.press(event); }
-    void mouseDoubleClickEvent(QMouseEvent *event) override { m_click.doubleClick(event); }
-    void mouseReleaseEvent(QMouseEvent *event) override
+    void mouseClicked() override
     {
-        if (!m_click.release(this, event))
-            return;
-        emit clicked();
+        Cell::mouseClicked();
         m_field->reportClick(m_index);
     }
 
 private:
     ThousandField *m_field;
     int m_index;
-    ClickTracker m_click;
 };
 
 QString frameName(int n)

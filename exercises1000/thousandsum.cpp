@@ -103,18 +103,6 @@ ThousandSumScreen::ThousandSumScreen(const ThousandSumVariant &variant)
     connect(cmdEweg, &CommandButton::clicked, this, &ThousandSumScreen::cmdEweg_Click);
 }
 
-QString ThousandSumScreen::signText() const
-{
-    return m_variant.operation == Operation::Plus ? QStringLiteral(" + ") : QStringLiteral(" - ");
-}
-
-// A help step on its second line: "253 + 100 = 353".
-QString ThousandSumScreen::stepText(int from, int jump, int to) const
-{
-    return QStringLiteral("\r\n") + QString::number(from) + signText() + QString::number(jump) + QStringLiteral(" = ")
-           + QString::number(to);
-}
-
 int ThousandSumScreen::reachedHundred() const
 {
     return task.startHundreds + task.sign() * task.otherHundreds + 1;
@@ -194,9 +182,9 @@ void ThousandSumScreen::cmdstart_Click()
 
     task = drawThousandSumTask(m_variant.operation);
     cmdHweg->show();
-    lblstart->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+    lblstart->setCaption(sumText(task.startNumber(), m_variant.operation, task.otherNumber())
                          + QStringLiteral(" = ? "));
-    cmdHweg->setCaption(signText().trimmed() + u' ' + QString::number(100 * task.otherHundreds));
+    cmdHweg->setCaption(jumpText(m_variant.operation, 100 * task.otherHundreds));
     resetHighlights();
     board.markHundred(task.startHundreds + 1);
     cmdstart->hide();
@@ -210,9 +198,10 @@ void ThousandSumScreen::cmdHweg_Click()
     board.markHundred(reachedHundred());
     board.cell(task.afterHundreds())->setBackColor(colour::marked);
     cmdHweg->hide();
-    cmdTweg->setCaption(signText().trimmed() + u' ' + QString::number(10 * task.otherTens));
+    cmdTweg->setCaption(jumpText(m_variant.operation, 10 * task.otherTens));
     cmdTweg->show();
-    lblHweg->setCaption(stepText(task.startNumber(), 100 * task.otherHundreds, task.afterHundreds()));
+    lblHweg->setCaption(
+        stepText(task.startNumber(), m_variant.operation, 100 * task.otherHundreds, task.afterHundreds()));
     lblhelp->setCaption(QString::number(++helpCount));
 }
 
@@ -221,9 +210,9 @@ void ThousandSumScreen::cmdTweg_Click()
     board.markHundred(reachedHundred());
     board.cell(task.afterTens())->setBackColor(colour::marked);
     cmdTweg->hide();
-    cmdEweg->setCaption(signText().trimmed() + u' ' + QString::number(task.otherUnits));
+    cmdEweg->setCaption(jumpText(m_variant.operation, task.otherUnits));
     cmdEweg->show();
-    lblTweg->setCaption(stepText(task.afterHundreds(), 10 * task.otherTens, task.afterTens()));
+    lblTweg->setCaption(stepText(task.afterHundreds(), m_variant.operation, 10 * task.otherTens, task.afterTens()));
     lblhelp->setCaption(QString::number(++helpCount));
 }
 
@@ -232,7 +221,7 @@ void ThousandSumScreen::cmdEweg_Click()
     board.markHundred(reachedHundred());
     board.cell(task.result())->setBackColor(colour::marked);
     cmdEweg->hide();
-    lblEweg->setCaption(stepText(task.afterTens(), task.otherUnits, task.result()));
+    lblEweg->setCaption(stepText(task.afterTens(), m_variant.operation, task.otherUnits, task.result()));
     lblhelp->setCaption(QString::number(++helpCount));
 }
 
@@ -255,7 +244,7 @@ void ThousandSumScreen::lbltabulon_Click(int index)
         cmdEweg->hide();
         board.cell(task.result())->setBackColor(colour::marked);
         // No blank after the equals sign: "253 + 142 =395".
-        lbljuist->setCaption(QString::number(task.startNumber()) + signText() + QString::number(task.otherNumber())
+        lbljuist->setCaption(sumText(task.startNumber(), m_variant.operation, task.otherNumber())
                              + QStringLiteral(" =") + QString::number(task.result()));
         lbljuist->show();
         board.cell(clickedNumber)->setBackColor(colour::marked);

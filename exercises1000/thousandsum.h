@@ -65,8 +65,6 @@ private:
     void resetTask();
     void clearBoard();
     void showHelpCount() { lblhelp->setCaption(QString::number(helpCount)); }
-    QString signText() const;
-    QString stepText(int from, int jump, int to) const;
     int reachedHundred() const; // the picture of the hundred the first jump reaches
 
     const ThousandSumVariant m_variant;

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "board/geometry.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -30,6 +32,24 @@ private slots:
         doubleClick(control(s, "lbltabulon(12)"));
         QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
         doubleClick(control(s, "lbltabulon(47)"));
+        QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+    }
+
+    // So is a double-click on a cell of the thousand field, which reports to its field.
+    void doubleClickOnAThousandCellIsOneClick()
+    {
+        Screen *s = openExercise("cmd1000veld", "frmduizendveld");
+        QVERIFY(s);
+        script({rFor(47, 100), rFor(3, 9, 0)}); // 347
+        QVERIFY(click(s, "cmdstart"));
+        QVERIFY(click(s, "imgveld4"));
+        doubleClick(control(s, cell(348)));
+        QCOMPARE(backColor(s, cell(348)), colour::red);
+        QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
+        script({rFor(5, 9, 0)});
+        doubleClick(control(s, cell(347)));
+        QCOMPARE(backColor(s, cell(347)), colour::marked);
         QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
         QCOMPARE(caption(s, "lblfout"), QStringLiteral("1"));
     }

@@ -162,6 +162,16 @@ private slots:
         QCOMPARE(backColor(s, "lblop1uitkomst"), slate);
     }
 
+    // Each right answer fewer than ten is one step lower, down to the advice to ask for help.
+    void seriesMessages()
+    {
+        const QStringList ladder{"vraag best even hulp ", "je moet nog wat oefenen ", "dat gaat al aardig",
+                                 "dat is goed",           "dat is prima",             "dat is uitstekend",
+                                 "dat is super"};
+        for (int right = 0; right <= 11; ++right)
+            QCOMPARE(seriesMessage(right), ladder[qBound(0, right - 4, 6)]);
+    }
+
     void wholeSeries_data()
     {
         QTest::addColumn<int>("rightAnswers");

@@ -3,6 +3,7 @@
 #include "exercises100/frmtabulon.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QTest>
 
 using namespace getalveld;
@@ -157,6 +158,26 @@ private slots:
         QCOMPARE(backColor(s, "txtwaarde"), quint32(0x00FFFFFF));
         QVERIFY(click(s, "cmdcontrole"));
         QCOMPARE(backColor(s, "txtwaarde"), quint32(0x000000FF));
+    }
+
+    // A screen reader hears the options as radio buttons: a number by its caption, a cover as
+    // "leeg", the chosen one checked.
+    void optionsToAScreenReader()
+    {
+        Screen *s = startTask(35);
+        QVERIFY(s);
+        auto reader = [&](int m) { return QAccessible::queryAccessibleInterface(control(s, opt(m))); };
+        QCOMPARE(reader(135)->role(), QAccessible::RadioButton);
+        QCOMPARE(reader(135)->text(QAccessible::Name), QStringLiteral("leeg"));
+        QVERIFY(click(s, opt(35)));
+        QVERIFY(click(s, opt(7)));
+        QVERIFY(click(s, opt(3)));
+        QCOMPARE(reader(3)->text(QAccessible::Name), QStringLiteral("3"));
+        const QAccessible::State three = reader(3)->state();
+        QVERIFY(three.checkable && three.checked && three.focusable);
+        QVERIFY(!three.focused); // the keyboard frame is elsewhere
+        QVERIFY(reader(7)->state().checkable);
+        QVERIFY(!reader(7)->state().checked);
     }
 
     // A right answer, and back from the board: activation gives a freshly covered chart,
