@@ -234,6 +234,8 @@ void frmtabulonplaats::cmdhelp_Click()
     // Cell 100 shows its number already.
     for (int i = 0; i < HundredChart::lastCell; ++i)
         board.cell(i)->setCaption(number(i));
+    // A pupil who cannot see the numbers appear hears that they are there.
+    noteNews(cmdhelp, QStringLiteral("alle getallen staan op het tabulon"));
 }
 
 void frmtabulonplaats::tmrhelp_Timer()
