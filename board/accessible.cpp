@@ -408,13 +408,24 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
 } // namespace
 
 namespace {
-// "groen" after "groen, juist", or "fout" after "rood, fout", says nothing new.
-bool alreadySaid(const QStringList &parts, const QString &part)
+// Whether `longer` says all that `part` says: "groen, juist" says "groen", "rood, fout" says "fout".
+bool says(const QString &longer, const QString &part)
 {
     const QString comma = QStringLiteral(", ");
-    return std::any_of(parts.begin(), parts.end(), [&](const QString &said) {
-        return said == part || said.startsWith(part + comma) || said.endsWith(comma + part);
-    });
+    return longer == part || longer.startsWith(part + comma) || longer.endsWith(comma + part);
+}
+
+// Adds a part of the news unless an earlier part says it already; a part that says more than
+// an earlier one takes that one's place ("groen" of the cell, then "groen, juist" of the task).
+void addPart(QStringList &parts, const QString &part)
+{
+    if (std::any_of(parts.begin(), parts.end(), [&](const QString &said) { return says(said, part); }))
+        return;
+    const auto shorter = std::find_if(parts.begin(), parts.end(), [&](const QString &said) { return says(part, said); });
+    if (shorter != parts.end())
+        *shorter = part;
+    else
+        parts << part;
 }
 
 void tellNews()
@@ -439,8 +450,8 @@ void tellNews()
             if (!label->caption().trimmed().isEmpty())
                 part = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         }
-        if (!part.trimmed().isEmpty() && !alreadySaid(parts, part))
-            parts << part;
+        if (!part.trimmed().isEmpty())
+            addPart(parts, part);
     }
     if (parts.isEmpty() || !window)
         return;
