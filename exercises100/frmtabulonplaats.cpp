@@ -241,6 +241,8 @@ void frmtabulonplaats::cmdhelp_Click()
 void frmtabulonplaats::tmrhelp_Timer()
 {
     cmdhelp->show();
+    // It stands for a few seconds only: a pupil who cannot see it hears that it came.
+    noteNews(cmdhelp, QStringLiteral("de hulpknop is er"));
     tmrtoonhelp->setEnabled(true);
 }
 

@@ -199,11 +199,17 @@ private slots:
             press(s, underFrame(s).mid(11).chopped(1).toInt() < 207 ? Qt::Key_Right : Qt::Key_Left);
             QVERIFY(underFrame(s) != before);
         }
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 3; ++i)
             press(s, Qt::Key_Down);
+        QCOMPARE(underFrame(s), cell(237));
+        press(s, Qt::Key_Return);
+        QCOMPARE(news(s), QStringLiteral("rood, fout. fout: 1"));
+        press(s, Qt::Key_Down);
         QCOMPARE(underFrame(s), cell(247));
         press(s, Qt::Key_Return);
         QCOMPARE(caption(s, "lbljuist"), QStringLiteral("1"));
+        // After a wrong answer the task's box is red already: its turn to green is news after
+        // the cell's, and the verdict is said once, not "groen. groen, juist".
         QCOMPARE(news(s), QStringLiteral("groen, juist. juist: 1"));
         // The right answer closes the hundred, and with it its cells: a screen reader hears
         // the frame's change only, not a flood of a hundred cells drowning the verdict.
@@ -345,6 +351,7 @@ private slots:
                 // The help button comes by itself; what it does is heard as well as seen.
                 auto *helpTimer = s->findChild<QTimer *>(QStringLiteral("tmrhelp"));
                 QVERIFY(QMetaObject::invokeMethod(helpTimer, "timeout"));
+                QCOMPARE(news(s), QStringLiteral("de hulpknop is er"));
                 QVERIFY(click(s, "cmdhelp"));
                 QCOMPARE(news(s), QStringLiteral("alle getallen staan op het tabulon"));
                 QCOMPARE(spokenName(s, cell(27)), QStringLiteral("27"));
