@@ -20,9 +20,17 @@ work=$(mktemp -d)
 pids=()
 xvfb_options=()
 # A process that already ended cannot be killed: no failure, also in a script with set -e.
+# One that is still there five seconds after being asked to end is killed outright: a window
+# manager may hang in its own shutdown once its display is gone.
+running() { local state; state=$(ps -o stat= -p "$1" 2>/dev/null) && [ "${state:0:1}" != Z ]; }
+reap() { # reap PID: waits for a process that was asked to end, at most five seconds
+    for _ in $(seq 100); do running "$1" || break; sleep 0.05; done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do reap "$p"; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,7 +44,7 @@ wait_until() {
 
 stop_process() { # stop_process PID: ends a process of the test and waits for it
     kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
+    reap "$1"
 }
 
 # The display answers a request (and is still served by our own Xvfb).
