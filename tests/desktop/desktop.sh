@@ -1,10 +1,10 @@
 # Shared by the desktop tests; sourced, never run. Gives a scratch folder `work` and a list
 # `pids` that are cleaned up at exit, `require_tools`, `wait_until`, `check`, and an X display
 # of the test's own (`start_display`, which exports DISPLAY; `display_size` and `xvfb_options`
-# may be set before) with a window manager (`start_wm NAME` for openbox, xfwm4 or kwin_x11;
-# `start_openbox`). A busy machine may start an X server beside the test at the same moment:
-# a display that does not answer, or a window manager that cannot reach it, is started again
-# on a new display, a bounded number of times.
+# may be set before) with a window manager (`start_wm NAME` for openbox, xfwm4, kwin_x11,
+# icewm, fluxbox, metacity or marco; `start_openbox`). A busy machine may start an X server
+# beside the test at the same moment: a display that does not answer, or a window manager
+# that cannot reach it, is started again on a new display, a bounded number of times.
 
 # shellcheck source=tools.sh
 source "$(dirname "${BASH_SOURCE[0]}")/tools.sh"
@@ -20,9 +20,17 @@ work=$(mktemp -d)
 pids=()
 xvfb_options=()
 # A process that already ended cannot be killed: no failure, also in a script with set -e.
+# One that is still there five seconds after being asked to end is killed outright: a window
+# manager may hang in its own shutdown once its display is gone.
+running() { local state; state=$(ps -o stat= -p "$1" 2>/dev/null) && [ "${state:0:1}" != Z ]; }
+reap() { # reap PID: waits for a process that was asked to end, at most five seconds
+    for _ in $(seq 100); do running "$1" || break; sleep 0.05; done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do reap "$p"; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,7 +44,7 @@ wait_until() {
 
 stop_process() { # stop_process PID: ends a process of the test and waits for it
     kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
+    reap "$1"
 }
 
 # The display answers a request (and is still served by our own Xvfb).
@@ -107,6 +115,33 @@ launch_wm() { # launch_wm NAME: starts it on $DISPLAY, sets wm_pid
         wm_bus
         DBUS_SESSION_BUS_ADDRESS=$wm_bus_address KWIN_COMPOSE=N QT_QPA_PLATFORM=xcb kwin_x11 --replace \
             >>"$work/wm.log" 2>&1 &
+        ;;
+    # icewm and fluxbox with settings of the test's own and no panel: the walk clicks the
+    # display's bottom left corner, and measures the filling screens against the whole display.
+    icewm)
+        mkdir -p "$work/icewm"
+        echo 'ShowTaskBar=0' >"$work/icewm/preferences"
+        ICEWM_PRIVCFG=$work/icewm icewm >>"$work/wm.log" 2>&1 &
+        ;;
+    # fluxbox with Debian's keys and style, but leaving the root window alone: setting the
+    # wallpaper may fail and put a message window over the screens.
+    fluxbox)
+        local rc=$work/home/.fluxbox
+        mkdir -p "$rc"
+        echo 'background: unset' >"$rc/overlay"
+        printf '%s\n' 'session.configVersion: 13' 'session.keyFile: /etc/X11/fluxbox/keys' \
+            'session.styleFile: /usr/share/fluxbox/styles/Squared_for_Debian' \
+            "session.styleOverlay: $rc/overlay" 'session.screen0.toolbar.visible: false' >"$rc/init"
+        HOME=$work/home fluxbox -rc "$rc/init" >>"$work/wm.log" 2>&1 &
+        ;;
+    # GNOME's and MATE's window managers without compositing, with their default settings
+    # kept in memory rather than the user's, and no accessibility bus of their own.
+    metacity | marco)
+        wm_bus
+        local no_compositing=--no-composite
+        [ "$1" = marco ] || no_compositing=--compositor=none
+        DBUS_SESSION_BUS_ADDRESS=$wm_bus_address GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+            "$1" "$no_compositing" --sm-disable >>"$work/wm.log" 2>&1 &
         ;;
     *) echo "FAIL: unknown window manager $1"; exit 1 ;;
     esac
