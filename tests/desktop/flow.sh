@@ -88,26 +88,7 @@ client_size() { [ -n "$1" ] && [ "$(xwininfo -id "$1" | awk '/Width:/{w=$NF} /He
 painted() { # painted WINDOW X Y RRGGBB [X Y RRGGBB]...
     [ -n "$1" ] || return 1
     timeout 10 xwd -silent -id "$1" >"$work/grab.xwd" || return 1
-    python3 - "$work/grab.xwd" "${@:2}" <<'EOF'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-(size, _, _, _, width, height, _, order, _, _, _, bpp, line, _, rmask, gmask, bmask, _, _, colours) = struct.unpack(">20I", data[:80])
-pixels = data[size + 12 * colours:]
-s = min(width / 792, height / 529)
-left, top = (width - round(792 * s)) // 2, (height - round(529 * s)) // 2
-shift = lambda m: (m & -m).bit_length() - 1
-wrong = 0
-args = sys.argv[2:]
-for i in range(0, len(args), 3):
-    x, y = round(int(args[i]) * s) + left, round(int(args[i + 1]) * s) + top
-    at = y * line + x * bpp // 8
-    v = int.from_bytes(pixels[at:at + bpp // 8], "little" if order == 0 else "big")
-    got = "%02x%02x%02x" % tuple((v & m) >> shift(m) for m in (rmask, gmask, bmask))
-    if got != args[i + 2].lower():
-        print(f"     pixel {args[i]},{args[i + 1]} (at {x},{y} of {width}x{height}) is {got}, not {args[i + 2]}")
-        wrong += 1
-sys.exit(1 if wrong else 0)
-EOF
+    python3 "$(dirname "$0")/pixels.py" "$work/grab.xwd" 0 0 0 0 "${@:2}"
 }
 # What a pupil must see on the find screen and on the board: the chart's frame, the blue
 # band; the green panel and the blackboard.

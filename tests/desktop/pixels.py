@@ -3,7 +3,8 @@
 
 Usage: pixels.py GRAB LEFT TOP WIDTH HEIGHT X Y RRGGBB [X Y RRGGBB]...
 
-LEFT TOP WIDTH HEIGHT is the screen's client area in the grab; X Y are points of the
+LEFT TOP WIDTH HEIGHT is the screen's client area in the grab (a width and height of 0: the
+whole grab, when it is of the screen's own window); X Y are points of the
 screen's design (pixels at scale 1, the screen 792 x 529), scaled and centred in that
 area as the screen lays itself out. Prints every pixel that differs; exits 1 if any does.
 """
@@ -26,6 +27,8 @@ def main(argv):
     (header, _, _, _, grab_width, grab_height, _, order, _, _, _, bpp, line, _,
      rmask, gmask, bmask, _, _, colours) = struct.unpack(">20I", data[:80])
     pixels = data[header + 12 * colours:]
+    if width == 0 and height == 0:
+        width, height = grab_width, grab_height
     s = min(width / DESIGN_WIDTH, height / DESIGN_HEIGHT)
     left += (width - round(DESIGN_WIDTH * s)) // 2
     top += (height - round(DESIGN_HEIGHT * s)) // 2
