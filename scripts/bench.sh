@@ -12,8 +12,10 @@ cmake --build build/bench --target bench_getalveld -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 # The starts again on an X display, where connecting to it costs what it costs on a desktop.
+# -noreset: the server does not reset between starts (a reset drops a client that connects
+# while it runs, and is no cost a desktop has).
 if command -v Xvfb >/dev/null; then
-    exec {displayfd}< <(Xvfb -displayfd 1 -screen 0 1366x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+    exec {displayfd}< <(Xvfb -displayfd 1 -screen 0 1366x768x24 -nolisten tcp -noreset 2>/dev/null & echo "pid $!")
     read -r -t 10 xvfb_pid_line <&"$displayfd" || true
     read -r -t 10 display_number <&"$displayfd" || true
     xvfb_pid=${xvfb_pid_line#pid }

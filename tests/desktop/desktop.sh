@@ -54,11 +54,14 @@ display_answers() {
     timeout 5 xprop -display "$1" -root -len 1 WM_NAME >/dev/null 2>&1
 }
 
-# One attempt: Xvfb picks a free display number and writes it to the pipe.
+# One attempt: Xvfb picks a free display number and writes it to the pipe. -noreset: by
+# default an X server resets itself when its last client leaves, and drops every client that
+# connected meanwhile and was not yet answered (the check below is such a last client, the
+# program started next such a new one: "could not connect to display").
 try_display() {
     local fd display=""
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${display_size:-1280x1024}x24" -nolisten tcp "${xvfb_options[@]}" \
+    Xvfb -displayfd "$fd" -screen 0 "${display_size:-1280x1024}x24" -nolisten tcp -noreset "${xvfb_options[@]}" \
         >>"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     pids+=("$xvfb_pid")
