@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace getalveld {
@@ -51,6 +52,7 @@ QString colourWord(quint32 colour)
     case 0x0000A800: // the green of a number placed right
         return QStringLiteral("groen, juist");
     case 0x0000FFFF: // the yellow halfway along a move
+    case 0x0080FFFF: // a lit column or row of the option grid
         return QStringLiteral("geel");
     case colour::white: // the end of a move, to be found
         return QStringLiteral("wit");
@@ -106,6 +108,7 @@ struct News
         QPointer<QWidget> changed;
         QString words; // read in the control's place when not empty
         bool colour = false; // its colour as a verdict, not what it shows
+        std::optional<QString> before; // a label's text before the handler changed it
     };
     QList<Item> items; // in the order of their first change
     bool queued = false;
@@ -152,10 +155,13 @@ public:
     using Pressable::Pressable;
     virtual const Look &look() const = 0;
 
+    // Its colour is the description: a verdict on a cell, a lit column or row on the grid.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
             return look().caption().isEmpty() ? QStringLiteral("leeg") : spoken(look().caption());
+        if (t == QAccessible::Description)
+            return colourWord(look().backColor());
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
@@ -172,13 +178,6 @@ class CellAccessible : public ChartPlaceAccessible
 public:
     explicit CellAccessible(Cell *cell) : ChartPlaceAccessible(cell, QAccessible::Button) {}
     const Look &look() const override { return *static_cast<Cell *>(widget()); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Description)
-            return colourWord(look().backColor());
-        return ChartPlaceAccessible::text(t);
-    }
 };
 
 class LabelAccessible : public QAccessibleWidget
@@ -447,7 +446,7 @@ void tellNews()
         } else if (auto *cell = qobject_cast<Cell *>(w)) {
             part = colourWord(cell->backColor());
         } else if (auto *label = qobject_cast<Label *>(w)) {
-            if (!label->caption().trimmed().isEmpty())
+            if (!label->caption().trimmed().isEmpty() && item.before != label->text())
                 part = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         }
         if (!part.trimmed().isEmpty())
@@ -481,7 +480,7 @@ public:
 } // namespace
 
 namespace {
-void note(QWidget *changed, const QString &words, bool colour)
+void note(QWidget *changed, const QString &words, bool colour, std::optional<QString> before = {})
 {
     if (!screenReaderListening() || !changed->window()->isVisible())
         return;
@@ -499,9 +498,9 @@ void note(QWidget *changed, const QString &words, bool colour)
         return item.changed == changed && item.colour == colour && item.words.isEmpty() == words.isEmpty();
     });
     if (same == news.items.end())
-        news.items.append({changed, words, colour});
+        news.items.append({changed, words, colour, std::move(before)});
     else
-        same->words = words;
+        same->words = words; // what it showed before this handler stays the first change's
     if (!news.queued) {
         news.queued = true;
         // After everything the handler left to do, so that the keyboard has settled.
@@ -518,6 +517,18 @@ void noteNews(QWidget *changed)
 
 void noteNews(QWidget *changed, const QString &words)
 {
+    note(changed, words, false);
+}
+
+void noteTextNews(QWidget *changed, const QString &before)
+{
+    note(changed, QString(), false, before);
+}
+
+void noteNewsInstead(QWidget *changed, const QString &words)
+{
+    QWidget *window = changed->window();
+    news.items.removeIf([window](const News::Item &item) { return !item.changed || item.changed->window() == window; });
     note(changed, words, false);
 }
 

@@ -20,9 +20,17 @@ bool screenReaderListening();
 // news board, a notification never shown on the screen, takes the text and a screen reader
 // is told that it shows, which it speaks whichever control has the keyboard.
 void noteNews(QWidget *changed);
+// A label's new text, with what it showed before: a label that ends the handler showing what
+// it showed at its start (a counter counted up and taken back) is no news.
+void noteTextNews(QWidget *changed, const QString &before);
 // News told in words of its own, where the control cannot say it (a hundred opened, a
 // hundred marked): the words are read in the changed control's place.
 void noteNews(QWidget *changed, const QString &words);
+// News a screen tells as one sentence where its labels change in an order that reads wrong
+// (a sum whose signs are set before its numbers): what the window's controls noted in this
+// handler so far is dropped, and these words are read in the changed control's place. Called
+// last in the handler.
+void noteNewsInstead(QWidget *changed, const QString &words);
 // A box's or a label's new colour, news when it is a verdict (green or red).
 void noteColourNews(QWidget *changed);
 // Tells a screen reader again which control has the keyboard, after the keyboard moved on

@@ -92,11 +92,12 @@ void Label::lookChanged(LookPart part)
             noteColourNews(this); // a task turning green or red is the verdict
         return;
     }
+    const QString before = text();
     setText(displayText(caption()));
     // A screen reader hears a counter or a verdict change; nothing is sent while none listens.
     if (isVisible())
         announce(this, QAccessible::NameChanged);
-    noteNews(this);
+    noteTextNews(this, before);
 }
 
 void Label::setBorder(bool on)

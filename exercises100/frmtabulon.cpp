@@ -211,6 +211,13 @@ void frmtabulon::optveld_Click(int index)
         for (int m = 10 * k - 9; m <= 10 * k; ++m)
             light(m);
     }
+    // What this click lit, said after the number chosen.
+    if (index <= 100 && selected(index)) {
+        if (index <= 9)
+            noteNews(optveld[size_t(index)], QStringLiteral("kolom %1 is geel").arg(index));
+        else if (index % 10 == 0)
+            noteNews(optveld[size_t(index)], QStringLiteral("de rij tot aan %1 is geel").arg(index));
+    }
 }
 
 void frmtabulon::cmdcontrole_Click()

@@ -1,5 +1,6 @@
 #include "exercises100/frmtabulonzoek3.h"
 
+#include "board/announce.h"
 #include "board/geometry.h"
 #include "board/random.h"
 
@@ -178,6 +179,17 @@ void frmtabulonzoek3::cmdstart_Click()
     lblmemo1->setCaption(moveSentence(startNumber, middleNumber, tensStep));
     lblmemo3->setCaption(moveSentence(middleNumber, endNumber, unitsStep));
     lblmemo4->setCaption(moveSentence(startNumber, endNumber, totalDifference));
+
+    // Read as one sentence, in the order a sighted pupil reads the screen: the signs above
+    // were set before their numbers.
+    auto caption = [](const Label *label) { return label->caption(); };
+    const QStringList band{caption(lblstartgetal), caption(lblteken1), caption(lbltienen), caption(lblteken2),
+                           caption(lbleenheden), caption(Label5), caption(lblstartgetal2), caption(lblteken3),
+                           caption(lblverschil), caption(Label9), caption(lbleindgetal)};
+    noteNewsInstead(lblstart, QStringList{lblzoek->caption() + u' ' + lblstart->caption(), band.join(u' '),
+                                          caption(lblmemo1), caption(lblmemo3), caption(lblmemo4),
+                                          board.lblmemo2->caption()}
+                                  .join(QStringLiteral(". ")));
 }
 
 void frmtabulonzoek3::lbltabulon_Click(int index)

@@ -245,6 +245,14 @@ private slots:
             if (chosen == 46)
                 QVERIFY(news(s).startsWith(QStringLiteral("Ik zoek in kolom 7 en in de rij tot aan 50")));
             QVERIFY(click(s, "optveld(7)"));
+            // What a click lights is heard with the number, and read again on each lit place.
+            QCOMPARE(news(s), QStringLiteral("gekozen getal 7. kolom 7 is geel"));
+            QVERIFY(click(s, "optveld(50)"));
+            QCOMPARE(news(s), QStringLiteral("gekozen getal 50. de rij tot aan 50 is geel"));
+            for (const auto &[member, colourWord] : {std::pair{37, "geel"}, {43, "geel"}, {54, ""}})
+                QCOMPARE(QAccessible::queryAccessibleInterface(control(s, QStringLiteral("optveld(%1)").arg(member)))
+                             ->text(QAccessible::Description),
+                         QString::fromLatin1(colourWord));
             QVERIFY(click(s, QStringLiteral("optveld(%1)").arg(chosen)));
             QCOMPARE(news(s), QStringLiteral("gekozen getal %1").arg(chosen));
             QVERIFY(click(s, "cmdcontrole"));
@@ -335,6 +343,21 @@ private slots:
         QCOMPARE(news(s), QStringLiteral("groen, juist. 44 - 23 = 21"));
     }
 
+    // The move is heard as a sighted pupil reads it, in one go: where to start, the move along
+    // the band, the help steps and what to click; the signs are set before their numbers.
+    void aBlindPupilHearsTheMoveInReadingOrder()
+    {
+        Screen *s = openExercise("cmdbewerk", "frmtabulonzoek3");
+        QVERIFY(s);
+        listenInProcess(listen);
+        script({rFor(7, 9), rFor(1, 9), rFor(2, 6), rFor(3, 5)});
+        QVERIFY(click(s, "cmdstart"));
+        QCOMPARE(news(s), QStringLiteral("tel vanaf 17. 17 + 10 - 4 = 17 + 6 = 23. 17 + 10 = 27. 27 - 4 = 23. "
+                                         "17 + 6 = 23. klik op de uitkomst"));
+        QVERIFY(click(s, cell(23)));
+        QCOMPARE(news(s), QStringLiteral("uitkomst = 23 verschil = 6"));
+    }
+
     // A blind pupil hears the end of a series of ten: the last verdict (on the cell under the
     // keyboard's frame), then how many were right and how many flags that gives.
     void aBlindPupilHearsThePlaceSeriesEnd()
@@ -369,7 +392,8 @@ private slots:
         press(s, Qt::Key_Return); // the frame appears
         press(s, Qt::Key_Return);
         QCOMPARE(backColor(s, cell(1)), colour::cellRed);
-        QCOMPARE(news(s), QStringLiteral("3. rood, fout. einde van de reeks: 3 van de 10 goed, 6 vlaggen"));
+        // The count, taken back at once on a wrong answer, is no news.
+        QCOMPARE(news(s), QStringLiteral("rood, fout. einde van de reeks: 3 van de 10 goed, 6 vlaggen"));
         QVERIFY(shown(s, "cmdnieuw2"));
     }
 
