@@ -103,6 +103,49 @@ void Screen::centre()
     m_centrePending = true;
 }
 
+void Screen::holdSizeAndPlace()
+{
+    m_holding = true;
+    m_holds = 0;
+    m_heldSize = size();
+}
+
+// Gives the screen the size it holds again, centred; false once it has done so three times
+// this show, so that a window manager that insists cannot keep the two of them busy.
+bool Screen::holdAgain()
+{
+    if (!m_holding || m_holds >= 3)
+        return false;
+    ++m_holds;
+    setClientSize(m_heldSize);
+    centre();
+    return true;
+}
+
+// The window manager frames a window only once it shows it, and may not move it when it
+// keeps it where it was asked to be: this is asked on every move, resize and expose, and
+// acts once the real frame is known. After the first check only a screen that holds its
+// place is centred again.
+void Screen::keepCentred()
+{
+    if (!(m_centrePending || m_holding) || !isVisible() || isFullScreen() || m_fill != Fill::None
+        || !windowHandle())
+        return;
+    const QMargins real = windowHandle()->frameMargins();
+    if (real.isNull())
+        return;
+    knownMargins(m_border) = real;
+    const bool first = m_centrePending;
+    m_centrePending = false;
+    if (real == m_centredWith && frameGeometry().topLeft() == m_centredAt)
+        return;
+    if (first)
+        centre();
+    else if (!holdAgain())
+        return;
+    m_centrePending = false;
+}
+
 // On Wayland the program draws the title bar and border itself, into the same buffer as
 // the screen: the frame goes with full screen and comes back with the window, and each time
 // the buffer is made anew, blank, at the screen's size plus the frame. Qt then paints the
@@ -122,8 +165,27 @@ void Screen::repaintIfFrameChanged()
 
 bool Screen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Expose))
-        repaintIfFrameChanged();
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Expose:
+        keepCentred();
+        if (m_watchingFrame)
+            repaintIfFrameChanged();
+        break;
+    case QEvent::UpdateRequest:
+        if (m_watchingFrame)
+            repaintIfFrameChanged();
+        break;
+    // The pupil acts on the screen: from now on its size and place are the pupil's.
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::TouchBegin:
+        m_holding = false;
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -131,8 +193,9 @@ void Screen::bringUp(QWidget *mainFrame)
 {
     if (isHidden()) {
         winId();
-        if (!m_watchingFrame && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-            m_watchingFrame = true;
+        if (!m_watchingWindow) {
+            m_watchingWindow = true;
+            m_watchingFrame = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
             windowHandle()->installEventFilter(this);
         }
         if (mainFrame && mainFrame->windowHandle())
@@ -167,12 +230,15 @@ void Screen::bringUp(QWidget *mainFrame)
             }
         } else {
             m_fill = Fill::None;
-            if (isFullScreen())
+            const bool wasFull = isFullScreen();
+            if (wasFull)
                 setWindowState(windowState() & ~Qt::WindowFullScreen);
             const qreal wanted = qMin(program.scale, fittingScale(false));
             if (wanted != m_scale || size() != m_designed * wanted)
                 applyScale(wanted, true);
             show();
+            if (wasFull)
+                holdSizeAndPlace();
         }
         writeTitle();
     }
@@ -195,19 +261,7 @@ bool Screen::event(QEvent *event)
         emit activated();
         break;
     case QEvent::Move:
-        // The window manager frames a window only once it is shown: when the real frame
-        // differs from what the centring assumed, centre again with the real one.
-        if (m_centrePending && isVisible() && windowHandle()) {
-            const QMargins real = windowHandle()->frameMargins();
-            if (!real.isNull()) {
-                knownMargins(m_border) = real;
-                m_centrePending = false;
-                if (real != m_centredWith || frameGeometry().topLeft() != m_centredAt) {
-                    centre();
-                    m_centrePending = false;
-                }
-            }
-        }
+        keepCentred();
         // Filling the work area with a frame guessed before the window was framed, or
         // placed elsewhere by the window manager when it mapped it: placed again, a few
         // times at most, so that a window manager that insists cannot keep us busy.
@@ -241,6 +295,7 @@ bool Screen::event(QEvent *event)
         // visited once that would be a dozen or more idle images. Shrunk to a pixel, the
         // store is painted afresh when the screen shows again.
         if (isHidden()) {
+            m_holding = false;
             m_refills = 0;
             m_unmaximised = 0;
             if (QBackingStore *store = backingStore())

@@ -98,6 +98,16 @@ private:
     void fill();
     void fillWorkArea();
     void leaveFill();
+    void setClientSize(const QSize &client);
+    // Back from full screen, a window manager may hand back a size or a place of its own
+    // after the screen set its own (the size it remembered as the window's, the full
+    // screen's). The screen holds the size and the centred place it asked for, a few times
+    // at most, until the pupil acts on it, it hides or fills the display again.
+    void holdSizeAndPlace();
+    bool holdAgain();
+    // Centres again when the real frame, known at last, or the window manager's placing
+    // left the screen elsewhere than the centring meant.
+    void keepCentred();
     void repaintIfFrameChanged();
     struct Scaling;
     // Made the first time the screen leaves scale 1: the designed geometry and font of each
@@ -116,6 +126,9 @@ private:
     bool m_chainOrdered = false;
     bool m_recentre = false; // back from filling the display: centre once the window is sized
     QPoint m_centredAt;      // where the centring put the outer frame's corner
+    bool m_holding = false;
+    int m_holds = 0;
+    QSize m_heldSize;
     // How the screen fills the display, if it does: the window manager's full screen, or a
     // window sized to the work area (placed with the frame it had then).
     enum class Fill { None, FullScreen, WorkArea };
@@ -126,6 +139,7 @@ private:
     // Where the program draws the frame itself (Wayland), the frame it had at the last paint.
     QMargins m_paintedWithFrame;
     bool m_watchingFrame = false;
+    bool m_watchingWindow = false;
 
 public:
     // Shows the choice board, then hides this screen: what a stop button does.

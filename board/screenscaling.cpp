@@ -148,15 +148,20 @@ void Screen::applyScale(qreal scale, bool resizeWindow)
     m_scale = scale;
     if (resizeWindow) {
         m_offset = QPoint();
-        const QSize client(scaled(m_designed.width(), scale), scaled(m_designed.height(), scale));
-        m_layingOut = true;
-        if (m_border == Border::FixedDialog)
-            setFixedSize(client);
-        else
-            resize(client);
-        m_layingOut = false;
+        setClientSize(QSize(scaled(m_designed.width(), scale), scaled(m_designed.height(), scale)));
     }
     layOut();
+}
+
+// The window's size, as the program sets it: the layout does not follow it.
+void Screen::setClientSize(const QSize &client)
+{
+    m_layingOut = true;
+    if (m_border == Border::FixedDialog)
+        setFixedSize(client);
+    else
+        resize(client);
+    m_layingOut = false;
 }
 
 void Screen::layOut()
@@ -190,6 +195,9 @@ void Screen::layOut()
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Handed another size than the one held: the layout stays, the size is asked again.
+    if (!m_layingOut && !isFullScreen() && size() != m_heldSize && holdAgain())
+        return;
     if (m_recentre && !isFullScreen() && size() == m_designed * m_scale) {
         m_recentre = false;
         centre();
@@ -242,6 +250,7 @@ void Screen::toggleFillDisplay()
 // to end it.
 void Screen::fill()
 {
+    m_holding = false;
     ProgramScale &program = programScaling();
     if (!program.fullScreenRefused && windowManagerRefusesFullScreen())
         program.fullScreenRefused = true;
@@ -284,6 +293,7 @@ void Screen::leaveFill()
     }
     applyScale(qMin(programScaling().scale, fittingScale(false)), true);
     centre();
+    holdSizeAndPlace();
     update();
 }
 

@@ -613,6 +613,52 @@ private slots:
         QVERIFY(qAbs(s->frameGeometry().center().y() - s->screen()->geometry().center().y()) <= 1);
     }
 
+    // Back from full screen a window manager may hand back a size and place of its own after
+    // the screen set its own. The screen asks for its size again, centred, with its layout
+    // and the program's scale untouched, three times at most; after that, and once the pupil
+    // acts on the screen, a new size is followed as ever.
+    void leavingFullScreenHoldsSizeAndPlace()
+    {
+        Screen *s = openExercise("cmdtabulonzoek", "frmtabulonzoek");
+        const QRect display = s->screen()->geometry();
+        const QRect designedStop = control(s, "cmdstop")->geometry();
+        QWindow *window = s->windowHandle();
+        const auto leaveFullScreen = [&] {
+            QTest::keyClick(s, Qt::Key_F11);
+            QTRY_VERIFY(s->scale() > 1.0);
+            QTest::keyClick(s, Qt::Key_F11);
+            QVERIFY(!s->isFullScreen());
+        };
+        leaveFullScreen();
+        QCOMPARE(s->size(), QSize(792, 529));
+        settle();
+        const QRect centred = s->frameGeometry();
+        QVERIFY(qAbs(centred.center().x() - display.center().x()) <= 1);
+        QVERIFY(qAbs(centred.center().y() - display.center().y()) <= 1);
+
+        for (int i = 0; i < 2; ++i) {
+            window->setPosition(0, 0);
+            settle();
+            QCOMPARE(s->frameGeometry(), centred);
+        }
+        window->setGeometry(display);
+        settle();
+        QCOMPARE(s->frameGeometry(), centred);
+        QCOMPARE(control(s, "cmdstop")->geometry(), designedStop);
+        QCOMPARE(Screen::programScale(), 1.0);
+        // A window manager that insists has its way.
+        window->setGeometry(display);
+        settle();
+        QCOMPARE(s->size(), display.size());
+        QVERIFY(s->scale() > 1.0);
+
+        leaveFullScreen();
+        QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(400, 75));
+        window->resize(396, 265);
+        settle();
+        QCOMPARE(s->scale(), 0.5);
+    }
+
     // A finger on the whiteboard is a click: touching a cell judges it.
     void touchIsAClick()
     {

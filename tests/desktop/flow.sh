@@ -5,7 +5,7 @@
 # the outer frame, and the whole flow from the start screen to the end of the process.
 # F11 fills the display and F11 again gives a screen its size back, centred, with every
 # control painted (read from a grab of the window on the X server).
-# Usage: flow.sh PROGRAM [WINDOW-MANAGER]  (openbox, xfwm4 or kwin_x11; openbox if not given)
+# Usage: flow.sh PROGRAM [WINDOW-MANAGER]  (one that start_wm knows; openbox if not given)
 set -uo pipefail
 program=$1
 wm=${2:-openbox}
@@ -74,14 +74,27 @@ centred() { # the outer frame of window $1 is centred on the display within a pi
     local dx=$((2 * left - (display_width - outerw))) dy=$((2 * top - (display_height - outerh)))
     [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "     frame at $left,$top size ${outerw}x$outerh"; return 1; }
 }
+client_geometry() { # the client window $1 itself on the display: left top width height
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
 outer() { # the outer frame of window $1: left top width height
     local x y w h l r t b
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
+    read -r x y w h < <(client_geometry "$1")
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ',')
     echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
 }
-fills_display() { [ -n "$1" ] && [ "$(outer "$1")" == "0 0 $display_width $display_height" ] || { echo "     outer frame $(outer "$1")"; return 1; }; }
+# The window fills the display with its frame, or, in the window manager's full screen, the
+# client alone covers it: some window managers (metacity, marco) still publish the extents
+# of a frame they do not draw around a full-screen window.
+full_screen_client() {
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_FULLSCREEN' &&
+        [ "$(client_geometry "$1")" == "0 0 $display_width $display_height" ]
+}
+fills_display() {
+    [ -n "$1" ] && { [ "$(outer "$1")" == "0 0 $display_width $display_height" ] || full_screen_client "$1"; } ||
+        { echo "     outer frame $(outer "$1"), client $(client_geometry "$1")"; return 1; }
+}
 client_size() { [ -n "$1" ] && [ "$(xwininfo -id "$1" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w "x" h}')" == "$2" ]; }
 # The window's pixels as the X server has them, at points given in the screen's design
 # (pixels at scale 1, the screen 792 x 529), scaled and centred as the screen lays out.
